@@ -1,0 +1,14 @@
+// The paint routine and the window metrics the board's geometry follows from.
+#pragma once
+
+#include <cstdint>
+
+class WindowTarget;
+
+// Written only by the window's size handling; read by the paint.
+extern std::int32_t boardWidth;   // width reserved for the board; equals boardHeight
+extern std::int32_t boardHeight;  // the client-area height
+extern std::int32_t clientWidth;  // the client-area width
+
+// Composes one whole frame of the client area off-screen and shows it in one transfer.
+void PaintMainWindow(WindowTarget& window);
