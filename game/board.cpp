@@ -43,9 +43,13 @@ void Board::NewGame() {
   dragState = Idle;
 }
 
-void StartNewGame() { theBoard.NewGame(); }
+void StartNewGame() {
+  theBoard.NewGame();
+}
 
-int IsOccupied(const PieceSet& set, int row, int col) { return IndexOf(set, row, col) >= 0 ? 1 : 0; }
+int IsOccupied(const PieceSet& set, int row, int col) {
+  return IndexOf(set, row, col) >= 0 ? 1 : 0;
+}
 
 int IndexOf(const PieceSet& set, int row, int col) {
   for (int i = 0; i < set.count; ++i) {

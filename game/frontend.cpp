@@ -4,7 +4,9 @@ namespace {
 Frontend* installed = nullptr;
 }  // namespace
 
-void SetFrontend(Frontend* frontend) { installed = frontend; }
+void SetFrontend(Frontend* frontend) {
+  installed = frontend;
+}
 
 void MessageBeep(Sound sound) {
   if (installed != nullptr) {

@@ -13,7 +13,9 @@ constexpr Direction kCaptureDirs[4] = {{+1, +1}, {-1, +1}, {+1, -1}, {-1, -1}};
 
 }  // namespace
 
-int Board::IsOnBoard(int row, int col) { return row >= 0 && col >= 0 && row < 8 && col < 8; }
+int Board::IsOnBoard(int row, int col) {
+  return row >= 0 && col >= 0 && row < 8 && col < 8;
+}
 
 int Board::EndDrag(int col, int row) {
   if (dragState != Dragging) {

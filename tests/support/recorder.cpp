@@ -1,8 +1,12 @@
 #include "tests/support/recorder.h"
 
-Recorder::Recorder() { SetFrontend(this); }
+Recorder::Recorder() {
+  SetFrontend(this);
+}
 
-Recorder::~Recorder() { SetFrontend(nullptr); }
+Recorder::~Recorder() {
+  SetFrontend(nullptr);
+}
 
 const char* SoundName(Sound sound) {
   switch (sound) {
@@ -18,7 +22,9 @@ const char* SoundName(Sound sound) {
   return "unknown";
 }
 
-void Recorder::PlaySound(Sound sound) { events.push_back(std::string("sound ") + SoundName(sound)); }
+void Recorder::PlaySound(Sound sound) {
+  events.push_back(std::string("sound ") + SoundName(sound));
+}
 
 void Recorder::ShowMessage(std::string_view text, std::string_view caption) {
   events.push_back("box " + std::string(caption) + ": " + std::string(text));
@@ -27,7 +33,9 @@ void Recorder::ShowMessage(std::string_view text, std::string_view caption) {
   }
 }
 
-void Recorder::RequestRepaint() { events.push_back("repaint"); }
+void Recorder::RequestRepaint() {
+  events.push_back("repaint");
+}
 
 std::vector<std::string> Recorder::Take() {
   std::vector<std::string> taken;
