@@ -1,6 +1,107 @@
+// The computer's turn: a capture chain if any piece has one, else a rule-based move, else an
+// ordinary quiet move that prefers a square with no player piece next to it.
+
 #include "ai/cpu_player.h"
 
+#include "ai/grid.h"
+#include "game/frontend.h"
+
 CpuPlayer theCpuPlayer;
+
+namespace {
+
+// The quiet-move directions: men take the first kManMoveDirCount (forward), kings all four.
+constexpr Direction kMoveDirs[4] = {{-1, +1}, {+1, +1}, {+1, -1}, {-1, -1}};
+constexpr int kManMoveDirCount = 2;
+
+void PlayQuietStep(CpuPlayer& cpu, Piece& piece, int row, int col) {
+  cpu.RecordStep(piece.row, piece.col, row, col);
+  piece.row = row;
+  piece.col = col;
+}
+
+bool IsEmptySquare(const Field& field, int row, int col) {
+  return CpuPlayer::IsOnBoard(row, col) && FieldAt(field, row, col) == FieldEmpty;
+}
+
+}  // namespace
+
+int CpuPlayer::MakeMove(PieceSet& cpuSet, PieceSet& playerSet) {
+  shownSteps = 0;
+  stepCount = 0;
+
+  // The first piece in stored order that can capture plays its chain, however short.
+  for (int i = 0; i < cpuSet.count; ++i) {
+    if (TryCapture(playerSet, cpuSet, cpuSet.pieces[i])) {
+      MessageBeep(Sound::SimpleBeep);
+      return MakeMoveResult::Captured;
+    }
+  }
+
+  if (TacticalMove(cpuSet, playerSet)) {
+    return MakeMoveResult::Moved;
+  }
+
+  // Safety is judged on the position before the move; nothing moves while the move is chosen.
+  Field field;
+  BuildField(field, cpuSet, playerSet);
+  int fallbackPiece = -1;
+  int fallbackRow = -1;
+  int fallbackCol = -1;
+  for (int i = 0; i < cpuSet.count; ++i) {
+    Piece& piece = cpuSet.pieces[i];
+    if (piece.state == Man) {
+      for (int d = 0; d < kManMoveDirCount; ++d) {
+        const int row = piece.row + kMoveDirs[d].rowStep;
+        const int col = piece.col + kMoveDirs[d].colStep;
+        if (!IsEmptySquare(field, row, col)) {
+          continue;
+        }
+        fallbackPiece = i;
+        fallbackRow = row;
+        fallbackCol = col;
+        if (IsSafeSquare(field, row, col)) {
+          PlayQuietStep(*this, piece, row, col);
+          return MakeMoveResult::Moved;
+        }
+      }
+      continue;
+    }
+    // A king commits to its first direction with an empty neighbour and walks along it to the
+    // first safe square, or to the last empty one; it never passes over a piece.
+    for (const Direction dir : kMoveDirs) {
+      int row = piece.row + dir.rowStep;
+      int col = piece.col + dir.colStep;
+      if (!IsEmptySquare(field, row, col)) {
+        continue;
+      }
+      while (!IsSafeSquare(field, row, col) &&
+             IsEmptySquare(field, row + dir.rowStep, col + dir.colStep)) {
+        row += dir.rowStep;
+        col += dir.colStep;
+      }
+      PlayQuietStep(*this, piece, row, col);
+      return MakeMoveResult::Moved;
+    }
+  }
+
+  if (fallbackRow >= 0) {
+    PlayQuietStep(*this, cpuSet.pieces[fallbackPiece], fallbackRow, fallbackCol);
+    return MakeMoveResult::Moved;
+  }
+  return MakeMoveResult::NoMove;
+}
+
+bool CpuPlayer::IsSafeSquare(const Field& field, int row, int col) {
+  for (const Direction dir : kNeighbourDirs) {
+    const int r = row + dir.rowStep;
+    const int c = col + dir.colStep;
+    if (IsOnBoard(r, c) && FieldAt(field, r, c) == FieldPlayer) {
+      return false;
+    }
+  }
+  return true;
+}
 
 void CpuPlayer::RecordStep(int fromRow, int fromCol, int toRow, int toCol) {
   if (stepCount >= kMaxSteps) {
@@ -14,11 +115,13 @@ void CpuPlayer::RecordStep(int fromRow, int fromCol, int toRow, int toCol) {
 void CpuPlayer::BuildField(Field& field, const PieceSet& cpuSet, const PieceSet& playerSet) {
   field.fill(FieldEmpty);
   for (int i = 0; i < cpuSet.count; ++i) {
-    field[cpuSet.pieces[i].row * 8 + cpuSet.pieces[i].col] = FieldCpu;
+    FieldAt(field, cpuSet.pieces[i].row, cpuSet.pieces[i].col) = FieldCpu;
   }
   for (int i = 0; i < playerSet.count; ++i) {
-    field[playerSet.pieces[i].row * 8 + playerSet.pieces[i].col] = FieldPlayer;
+    FieldAt(field, playerSet.pieces[i].row, playerSet.pieces[i].col) = FieldPlayer;
   }
 }
 
-bool CpuPlayer::IsOnBoard(int row, int col) { return row >= 0 && col >= 0 && row < 8 && col < 8; }
+bool CpuPlayer::IsOnBoard(int row, int col) {
+  return row >= 0 && col >= 0 && row < 8 && col < 8;
+}

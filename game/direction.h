@@ -1,4 +1,4 @@
-// A diagonal direction of the player's side: one column step and one row step, each +1 or -1.
+// A diagonal direction: one column step and one row step, each +1 or -1.
 #pragma once
 
 #include <cstdint>
