@@ -84,12 +84,10 @@ class Board {
   int PlayerHasNoMove() const;
 
   // Drawing of one frame onto a surface.
-  void DrawBoard(int originX, int originY, int cell, Surface& surface, int count,
-                 const MoveStep* steps);
-  void DrawSquares(int originX, int originY, int cell, Surface& surface) const;
-  void DrawPieces(int originX, int originY, int cell, Surface& surface) const;
-  void DrawPieceSet(int originX, int originY, int cell, Surface& surface,
-                    const PieceSet& set) const;
+  void DrawBoard(int left, int top, int cell, Surface& surface, int count, const MoveStep* steps);
+  void DrawSquares(int left, int top, int cell, Surface& surface) const;
+  void DrawPieces(int left, int top, int cell, Surface& surface) const;
+  void DrawPieceSet(int left, int top, int cell, Surface& surface, const PieceSet& set) const;
   void DrawScore(Surface& surface, int boardSide) const;
   void DrawLabel(Surface& surface, int x, int y, int size, const char* text, int colourCode) const;
 

@@ -1,0 +1,47 @@
+// How a frame looks: every colour, text, font, image file and fixed position that the board, the
+// pieces, the score panel and the computer's path are drawn with, named once and read by name.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// Opaque ARGB colours, alpha in the top byte.
+namespace Colour {
+inline constexpr std::uint32_t White = 0xFFFAE66E;  // light squares
+inline constexpr std::uint32_t Dark = 0xFFC86E41;   // dark squares, the ones pieces stand on
+inline constexpr std::uint32_t Panel = 0xFF7F7F7F;  // background of the score panel
+inline constexpr std::uint32_t Path = 0xFFFF0000;   // the computer's last move
+inline constexpr std::uint32_t Heading = 0xFF00FF00;
+inline constexpr std::uint32_t Count = 0xFF0000FF;
+}  // namespace Colour
+
+// Colour codes that DrawLabel takes; any other code draws blue as well.
+enum LabelColour : int { LabelBlue = 3, LabelGreen = 4 };
+
+// Piece images, relative to the working directory and read afresh for every drawing.
+namespace PieceImage {
+inline constexpr const char* iblack = "images/Black.png";
+inline constexpr const char* iwhite = "images/White.png";
+inline constexpr const char* iKblack = "images/Black_king.png";
+inline constexpr const char* iKwhite = "images/White_king.png";
+}  // namespace PieceImage
+
+// The path of the computer's last move is drawn this many pixels wide.
+inline constexpr float kPathWidth = 5.0f;
+
+// The score panel: a heading and one line per side, all in bold italic Times.
+namespace ScorePanel {
+inline constexpr std::string_view kFontFamily = "Times";
+inline constexpr const char* kHeading = "Счет: ";
+inline constexpr const char* kPlayerLine = "Игрок: %d";
+inline constexpr const char* kCpuLine = "AI: %d";
+inline constexpr int kHeadingPoints = 40;
+inline constexpr int kCountPoints = 30;
+// Horizontal positions are measured from the board's right edge, vertical ones from the top of
+// the window, so only the former follow the board's size.
+inline constexpr int kHeadingX = 30;
+inline constexpr int kHeadingY = 10;
+inline constexpr int kCountX = 5;
+inline constexpr int kPlayerY = 70;
+inline constexpr int kCpuY = 120;
+}  // namespace ScorePanel

@@ -1,0 +1,23 @@
+#include "render/paint.h"
+
+#include <algorithm>
+
+#include "ai/cpu_player.h"
+#include "game/board.h"
+#include "render/appearance.h"
+#include "render/surface.h"
+
+std::int32_t boardWidth = 0;
+std::int32_t boardHeight = 0;
+std::int32_t clientWidth = 0;
+
+// The frame is composed whole off-screen and shown in one transfer, so a drag never flickers. The
+// surface is not cleared: the panel fill and the squares cover all of it but the thin strips
+// right of and below the board that a cell size rounded down leaves over.
+void PaintMainWindow(WindowTarget& window) {
+  const int cell = std::min(boardWidth, boardHeight) / 8;
+  Surface& surface = window.BeginFrame(clientWidth, boardHeight);
+  surface.FillRect(boardWidth, 0, clientWidth, boardHeight, Colour::Panel);
+  theBoard.DrawBoard(0, 0, cell, surface, theCpuPlayer.shownSteps, theCpuPlayer.steps);
+  window.EndFrame(clientWidth, boardHeight);
+}

@@ -1,0 +1,101 @@
+#include "render/paint.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ai/cpu_player.h"
+#include "game/board.h"
+#include "tests/render/recording_surface.h"
+
+namespace {
+
+using Events = std::vector<std::string>;
+
+// The paint works on the process's one board, trace and window metrics; each test starts from a
+// new game with no path shown and leaves the metrics at their start-up zeros.
+class Paint : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    theBoard.NewGame();
+    theCpuPlayer.shownSteps = 0;
+  }
+  void TearDown() override {
+    theBoard.NewGame();
+    theCpuPlayer.shownSteps = 0;
+    boardWidth = boardHeight = clientWidth = 0;
+  }
+  static void SetClient(int board, int height, int width) {
+    boardWidth = board;
+    boardHeight = height;
+    clientWidth = width;
+  }
+  RecordingSurface window;
+};
+
+struct ClientCase {
+  int board;
+  int height;
+  int width;
+  int cell;
+  std::string panel;
+};
+
+TEST_F(Paint, FrameSizePanelAndCellFollowTheWindowMetrics) {
+  const ClientCase cases[] = {
+      {441, 441, 834, 55, "fill 441 0 834 441 FF7F7F7F"},
+      {481, 481, 850, 60, "fill 481 0 850 481 FF7F7F7F"},
+      {500, 481, 850, 60, "fill 500 0 850 481 FF7F7F7F"},
+      {7, 7, 834, 0, "fill 7 0 834 7 FF7F7F7F"},
+      {0, 0, 0, 0, "fill 0 0 0 0 FF7F7F7F"},
+  };
+  for (const ClientCase& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height));
+    theBoard.cellSize = 99;
+    SetClient(c.board, c.height, c.width);
+    RecordingSurface frame;
+    PaintMainWindow(frame);
+    const std::string size = std::to_string(c.width) + ' ' + std::to_string(c.height);
+    ASSERT_GE(frame.events.size(), 3u);
+    EXPECT_EQ(frame.events.front(), "begin " + size);
+    EXPECT_EQ(frame.events[1], c.panel);
+    EXPECT_EQ(frame.events[2],
+              "fill 0 0 " + std::to_string(c.cell) + ' ' + std::to_string(c.cell) + " FFFAE66E");
+    EXPECT_EQ(frame.events.back(), "end " + size);
+    EXPECT_EQ(theBoard.originX, 0);
+    EXPECT_EQ(theBoard.originY, 0);
+    EXPECT_EQ(theBoard.cellSize, c.cell);
+  }
+}
+
+TEST_F(Paint, ScorePanelTextStartsFromTheBoardNotTheWindowHeight) {
+  SetClient(441, 441, 834);
+  PaintMainWindow(window);
+  EXPECT_EQ(window.Only("text Счет"), Events{"text Счет: |Times 40 bold italic|FF00FF00 470 10"});
+}
+
+TEST_F(Paint, DraggedPieceIsDrawnOverThePanelWhenThePointerIsThere) {
+  SetClient(441, 441, 834);
+  theBoard.BeginDrag(2, 5, 600, 100);
+  PaintMainWindow(window);
+  const Events images = window.Only("image");
+  ASSERT_EQ(images.size(), 24u);
+  EXPECT_EQ(images.back(), "image images/White.png 573 73 55 55");
+}
+
+TEST_F(Paint, ShowsOnlyTheStepsOfTheTraceThatAreShown) {
+  SetClient(441, 441, 834);
+  theCpuPlayer.steps[0] = MoveStep{2, 1, 3, 2};
+  theCpuPlayer.steps[1] = MoveStep{3, 2, 4, 3};
+  theCpuPlayer.shownSteps = 1;
+  PaintMainWindow(window);
+  EXPECT_EQ(window.Only("line"), Events{"line 82 137 137 192 FFFF0000 5"});
+
+  theCpuPlayer.shownSteps = 0;
+  RecordingSurface hidden;
+  PaintMainWindow(hidden);
+  EXPECT_TRUE(hidden.Only("line").empty());
+}
+
+}  // namespace
