@@ -1,0 +1,208 @@
+// The turn controller through its three mouse handlers, on theBoard and theCpuPlayer, with every
+// sound, message box and repaint request recorded in order.
+
+#include "game/turn.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ai/cpu_player.h"
+#include "game/board.h"
+#include "tests/support/position.h"
+#include "tests/support/recorder.h"
+
+namespace {
+
+using Events = std::vector<std::string>;
+
+constexpr int kCell = 55;
+const std::string kMustCapture = "box Ошибка: Неверный ход.\nВы должны бить шашку противника.";
+const std::string kPlayerWins = "box ИГРА ОКОНЧЕНА: Победил ИГРОК!";
+const std::string kCpuWins = "box ИГРА ОКОНЧЕНА: Победил CPU!";
+const std::string kCpuHasNoMove = "box ИГРА ОКОНЧЕНА: У CPU нет хода!\nПобедил игрок!";
+
+LParam Centre(int row, int col) {
+  return MakePointParam(col * kCell + kCell / 2, row * kCell + kCell / 2);
+}
+
+class Turn : public testing::Test {
+ protected:
+  void SetUp() override {
+    theBoard.NewGame();
+    theBoard.originX = 0;
+    theBoard.originY = 0;
+    theBoard.cellSize = kCell;
+    theCpuPlayer.shownSteps = 0;
+    theCpuPlayer.stepCount = 0;
+  }
+
+  void Position(const char* text) { SetPosition(theBoard, text); }
+
+  // Press on one square, drag to another and let go there.
+  void Move(int fromRow, int fromCol, int toRow, int toCol) {
+    OnLButtonDown(0, Centre(fromRow, fromCol));
+    OnMouseMove(0, Centre(toRow, toCol));
+    OnLButtonUp(0, Centre(toRow, toCol));
+  }
+
+  // The events of the release only: the press and the move each ask for one repaint.
+  Events MoveEvents(int fromRow, int fromCol, int toRow, int toCol) {
+    Move(fromRow, fromCol, toRow, toCol);
+    Events events = recorder.Take();
+    EXPECT_GE(events.size(), 2u);
+    EXPECT_EQ(events[0], "repaint");
+    EXPECT_EQ(events[1], "repaint");
+    return Events(events.begin() + 2, events.end());
+  }
+
+  std::string Trace() const {
+    std::string out;
+    for (int i = 0; i < theCpuPlayer.shownSteps; ++i) {
+      const MoveStep& s = theCpuPlayer.steps[i];
+      out += (out.empty() ? "" : " ") + std::to_string(s.fromRow) + "," +
+             std::to_string(s.fromCol) + "-" + std::to_string(s.toRow) + "," +
+             std::to_string(s.toCol);
+    }
+    return out;
+  }
+
+  Recorder recorder;
+};
+
+TEST_F(Turn, PressOnAPlayerPieceStartsADragAndAsksForARepaint) {
+  OnLButtonDown(0, MakePointParam(2 * kCell + 5, 5 * kCell + 50));
+  EXPECT_EQ(theBoard.dragState, Dragging);
+  EXPECT_EQ(theBoard.dragCol, 2);
+  EXPECT_EQ(theBoard.dragRow, 5);
+  EXPECT_EQ(theBoard.mouseX, 2 * kCell + 5);
+  EXPECT_EQ(theBoard.mouseY, 5 * kCell + 50);
+  EXPECT_EQ(recorder.Take(), Events{"repaint"});
+
+  OnMouseMove(0, MakePointParam(300, 100));
+  EXPECT_EQ(theBoard.mouseX, 300);
+  EXPECT_EQ(theBoard.mouseY, 100);
+  EXPECT_EQ(recorder.Take(), Events{"repaint"});
+}
+
+TEST_F(Turn, PressElsewherePicksUpNothingButHidesThePath) {
+  theCpuPlayer.RecordStep(2, 1, 3, 0);
+  for (LParam point : {Centre(4, 3), Centre(2, 1), MakePointParam(600, 100)}) {
+    theCpuPlayer.shownSteps = 1;
+    OnLButtonDown(0, point);
+    EXPECT_EQ(theCpuPlayer.shownSteps, 0);
+    EXPECT_EQ(theCpuPlayer.stepCount, 1) << "the trace itself stays until the next reply";
+    EXPECT_EQ(theBoard.dragState, Idle);
+  }
+  OnMouseMove(0, Centre(4, 3));
+  OnLButtonUp(0, Centre(4, 3));
+  EXPECT_TRUE(recorder.events.empty());
+}
+
+TEST_F(Turn, EventsBeforeTheFirstFrameAreIgnored) {
+  theBoard.cellSize = 0;
+  theCpuPlayer.shownSteps = 1;
+  OnLButtonDown(0, Centre(5, 2));
+  EXPECT_EQ(theBoard.dragState, Idle);
+  EXPECT_EQ(theCpuPlayer.shownSteps, 0);
+  theBoard.BeginDrag(2, 5, 0, 0);
+  OnLButtonUp(0, Centre(4, 3));
+  EXPECT_EQ(theBoard.dragState, Dragging);
+  EXPECT_EQ(Describe(theBoard), Describe(Board{}));
+  EXPECT_TRUE(recorder.events.empty());
+}
+
+TEST_F(Turn, ARefusedDropPlaysItsSoundAndTheComputerWaits) {
+  EXPECT_EQ(MoveEvents(5, 2, 5, 2), (Events{"sound exclamation", "repaint"}));
+  EXPECT_EQ(Describe(theBoard), Describe(Board{}));
+  EXPECT_EQ(theCpuPlayer.stepCount, 0);
+}
+
+TEST_F(Turn, AcceptedMoveGetsTheComputersReplyAndItsTrace) {
+  EXPECT_EQ(MoveEvents(5, 2, 4, 3), (Events{"sound asterisk", "repaint"}));
+  EXPECT_EQ(Trace(), "2,1-3,0");
+  EXPECT_EQ(IndexOf(theBoard.cpu, 3, 0), 8);
+  EXPECT_EQ(theBoard.playerCount, 12);
+  EXPECT_EQ(theBoard.cpuCount, 12);
+}
+
+// A release off the window arrives with the coordinates wrapped to 16 bits: far off the board.
+TEST_F(Turn, ReleaseFarOffTheBoardIsARefusedDrop) {
+  OnLButtonDown(0, Centre(5, 2));
+  OnLButtonUp(0, MakePointParam(-10, -10));
+  EXPECT_EQ(recorder.Take(), (Events{"repaint", "sound exclamation", "repaint"}));
+  EXPECT_EQ(theBoard.dragState, Idle);
+  EXPECT_EQ(Describe(theBoard), Describe(Board{}));
+}
+
+// When the release was lost, the next release judges the old piece's drop.
+TEST_F(Turn, ALostReleaseLeavesTheDragForTheNextRelease) {
+  OnLButtonDown(0, Centre(5, 2));
+  OnLButtonDown(0, Centre(4, 5));
+  EXPECT_EQ(theBoard.dragState, Dragging);
+  OnLButtonUp(0, Centre(4, 1));
+  EXPECT_EQ(IndexOf(theBoard.player, 4, 1), 1) << "the man picked up first, from 5,2";
+}
+
+TEST_F(Turn, QuietMoveWhileACaptureIsDueShowsTheErrorAndChangesNothing) {
+  Position("w5,2 w4,5 b3,4 b0,1");
+  const std::string before = Describe(theBoard);
+  EXPECT_EQ(MoveEvents(5, 2, 4, 1), (Events{kMustCapture, "repaint"}));
+  EXPECT_EQ(Describe(theBoard), before);
+  EXPECT_EQ(theCpuPlayer.stepCount, 0);
+  EXPECT_EQ(theBoard.cpuCount, 2);
+}
+
+// A jump that can go on keeps the turn; the next capture may be made by any piece, a quiet move is
+// refused, and taking the last piece wins (and wins again at every later drop).
+TEST_F(Turn, MultiCaptureOverTwoReleasesEndsTheGame) {
+  Position("w5,2 w6,1 b4,3 b2,5");
+  EXPECT_EQ(MoveEvents(5, 2, 3, 4), (Events{"sound beep", "repaint"}));
+  EXPECT_EQ(theBoard.cpuCount, 1);
+  EXPECT_EQ(theCpuPlayer.stepCount, 0) << "the computer does not answer yet";
+
+  EXPECT_EQ(MoveEvents(6, 1, 5, 0), (Events{kMustCapture, "repaint"}));
+
+  EXPECT_EQ(MoveEvents(3, 4, 1, 6), (Events{"sound beep", kPlayerWins, "repaint"}));
+  EXPECT_EQ(theBoard.cpuCount, 0);
+  EXPECT_EQ(Describe(theBoard), "w1,6 w6,1");
+
+  EXPECT_EQ(MoveEvents(6, 1, 5, 0), (Events{"sound asterisk", kPlayerWins, "repaint"}));
+  EXPECT_EQ(theCpuPlayer.stepCount, 0);
+}
+
+TEST_F(Turn, ReplyTakingTwoPiecesLowersThePlayersCountByTwo) {
+  Position("w2,1 w4,3 w6,7 b1,0");
+  EXPECT_EQ(MoveEvents(6, 7, 5, 6), (Events{"sound asterisk", "sound beep", "repaint"}));
+  EXPECT_EQ(theBoard.playerCount, 1);
+  EXPECT_EQ(Trace(), "1,0-3,2 3,2-5,4");
+  EXPECT_EQ(Describe(theBoard), "w5,6 b5,4");
+}
+
+TEST_F(Turn, ReplyTakingTheLastPieceAnnouncesTheComputerOnce) {
+  Position("w5,0 b3,2");
+  EXPECT_EQ(MoveEvents(5, 0, 4, 1), (Events{"sound asterisk", "sound beep", kCpuWins, "repaint"}));
+  EXPECT_EQ(theBoard.playerCount, 0);
+  OnLButtonDown(0, Centre(5, 0));
+  EXPECT_EQ(theBoard.dragState, Idle) << "nothing is left to pick up";
+}
+
+TEST_F(Turn, NeitherSideCanMove) {
+  Position("w1,0 w1,2 w1,4 w1,6 w2,1 w2,3 w2,5 w3,6 b0,1 b0,3 b0,5 b0,7");
+  EXPECT_EQ(MoveEvents(3, 6, 2, 7),
+            (Events{"sound asterisk", kCpuHasNoMove, kCpuWins, "repaint"}));
+  EXPECT_EQ(theCpuPlayer.stepCount, 0);
+  // Stuck for good: every later drop is refused and the message comes again.
+  EXPECT_EQ(MoveEvents(2, 7, 1, 8), (Events{"sound exclamation", kCpuWins, "repaint"}));
+}
+
+TEST_F(Turn, NewGameKeepsTheLastPathUntilTheNextPress) {
+  Move(5, 2, 4, 3);
+  StartNewGame();
+  EXPECT_EQ(theCpuPlayer.shownSteps, 1);
+  OnLButtonDown(0, Centre(4, 4));
+  EXPECT_EQ(theCpuPlayer.shownSteps, 0);
+}
+
+}  // namespace
