@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ make cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libcanberra-dev
+  qt6-base-dev libcanberra-dev libasound2-dev
   fonts-liberation sound-theme-freedesktop
   xvfb xauth
 )

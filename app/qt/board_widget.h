@@ -1,0 +1,25 @@
+// The main window's client area: the board and the score panel are painted here, and the mouse
+// events here drive the game.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+// Paints every frame through the game's paint routine, hands the left button and every mouse move
+// to the turn controller in client coordinates, and keeps the window metrics equal to its size:
+// the board as high as the client area, the panel taking the rest. The whole widget is painted
+// every time, so Qt never needs to erase it first.
+class BoardWidget : public QWidget {
+ public:
+  explicit BoardWidget(QWidget* parent = nullptr);
+
+  // Called after the metrics have followed a size change, with the new client size.
+  std::function<void(int width, int height)> onResized;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+};

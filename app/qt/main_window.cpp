@@ -1,0 +1,141 @@
+#include "app/qt/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QIcon>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/qt/about_dialog.h"
+#include "app/qt/board_widget.h"
+#include "game/board.h"
+#include "render/paint.h"
+
+namespace {
+
+constexpr char kTitle[] = "Kordavelmix";
+constexpr char kGameMenu[] = "&Игра";
+constexpr char kNewGameItem[] = "Новая игра";
+constexpr char kExitItem[] = "Вы&ход";
+constexpr char kHelpMenu[] = "&Справка";
+constexpr char kAboutItem[] = "&О программе...";
+constexpr char kNewGameQuestion[] = "Вы хотите начать новую игру?";
+constexpr char kNewGameCaption[] = "Новая игра";
+constexpr char kYes[] = "Да";
+constexpr char kNo[] = "Нет";
+constexpr char kIcon[] = ":/kordavelmix.png";
+
+// The board's side before the first size change, and where the window opens.
+constexpr int kInitialBoard = 500;
+constexpr QPoint kInitialPosition{50, 50};
+// The narrowest score panel the size rule allows right of the board.
+constexpr int kMinPanelWidth = 350;
+
+QString Text(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(SoundPlayer& sounds)
+    : board(new BoardWidget(this)), frontend(*this, *board, sounds) {
+  setWindowTitle(Text(kTitle));
+  setWindowIcon(QIcon(QString::fromLatin1(kIcon)));
+  BuildMenu();
+  setCentralWidget(board);
+  board->onResized = [this](int width, int height) { ApplySizeRule(width, height); };
+
+  boardWidth = kInitialBoard;
+  boardHeight = kInitialBoard;
+  // Outer size: without a window manager the window has no frame and gets exactly this; with one,
+  // the frame is corrected once its margins are known.
+  move(kInitialPosition);
+  resize(kInitialBoard + kMinPanelWidth, kInitialBoard);
+  SetFrontend(&frontend);
+}
+
+MainWindow::~MainWindow() {
+  SetFrontend(nullptr);
+}
+
+void MainWindow::BuildMenu() {
+  QMenu* game = menuBar()->addMenu(Text(kGameMenu));
+  QAction* newGame = game->addAction(Text(kNewGameItem), this, [this] { NewGame(); });
+  newGame->setObjectName(QStringLiteral("newGameAction"));
+  game->addSeparator();
+  QAction* exit = game->addAction(Text(kExitItem), this, [this] { Exit(); });
+  exit->setObjectName(QStringLiteral("exitAction"));
+
+  QMenu* help = menuBar()->addMenu(Text(kHelpMenu));
+  QAction* about = help->addAction(Text(kAboutItem), this, [this] { About(); });
+  about->setObjectName(QStringLiteral("aboutAction"));
+  about->setShortcuts(
+      {QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
+}
+
+void MainWindow::ApplySizeRule(int width, int height) {
+  // Resizing the window from inside the layout's own resize would nest one layout pass in
+  // another, so the correction runs once the current one has finished, on the size as it is then.
+  if (width >= height + kMinPanelWidth || sizeRulePending) {
+    return;
+  }
+  sizeRulePending = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        sizeRulePending = false;
+        const int clientHeight = board->height();
+        if (board->width() < clientHeight + kMinPanelWidth) {
+          ResizeFrame(clientHeight + kMinPanelWidth, clientHeight);
+        }
+      },
+      Qt::QueuedConnection);
+}
+
+void MainWindow::ResizeFrame(int outerWidth, int outerHeight) {
+  const QSize frame = frameGeometry().size() - geometry().size();
+  resize(outerWidth - frame.width(), outerHeight - frame.height());
+}
+
+bool MainWindow::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (!framePlaced && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+    PlaceFrame();
+  }
+  return handled;
+}
+
+void MainWindow::PlaceFrame() {
+  // A window manager adds its frame after the window is shown; only then can the outer size be
+  // set. Without one the window has no frame and is already where it belongs.
+  if (frameGeometry().size() == geometry().size()) {
+    return;
+  }
+  framePlaced = true;
+  ResizeFrame(kInitialBoard + kMinPanelWidth, kInitialBoard);
+  move(kInitialPosition);
+}
+
+void MainWindow::NewGame() {
+  QMessageBox question(QMessageBox::Question, Text(kNewGameCaption), Text(kNewGameQuestion),
+                       QMessageBox::Yes | QMessageBox::No, this);
+  question.button(QMessageBox::Yes)->setText(Text(kYes));
+  question.button(QMessageBox::No)->setText(Text(kNo));
+  if (RunModal(question, *this) == QMessageBox::Yes) {
+    StartNewGame();
+  }
+  RequestRepaint();
+}
+
+void MainWindow::About() {
+  AboutDialog about(this);
+  RunModal(about, *this);
+}
+
+void MainWindow::Exit() {
+  close();
+  QApplication::quit();
+}

@@ -1,0 +1,41 @@
+#include "app/qt/qt_frontend.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QString>
+
+#include "app/qt/sound_player.h"
+
+namespace {
+
+// The OK button of the game's message boxes, in Cyrillic letters like the rest of the window.
+constexpr char kOkText[] = "ОК";
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+int RunModal(QDialog& dialog, QWidget& owner) {
+  const int result = dialog.exec();
+  owner.activateWindow();
+  return result;
+}
+
+QtFrontend::QtFrontend(QWidget& ownerWindow, QWidget& boardWidget, SoundPlayer& player)
+    : owner(ownerWindow), board(boardWidget), sounds(player) {}
+
+void QtFrontend::PlaySound(Sound sound) {
+  sounds.Play(sound);
+}
+
+void QtFrontend::ShowMessage(std::string_view text, std::string_view caption) {
+  QMessageBox box(QMessageBox::NoIcon, FromUtf8(caption), FromUtf8(text), QMessageBox::Ok, &owner);
+  box.button(QMessageBox::Ok)->setText(QString::fromUtf8(kOkText));
+  RunModal(box, owner);
+}
+
+void QtFrontend::RequestRepaint() {
+  board.update();
+}

@@ -1,0 +1,158 @@
+#!/usr/bin/env python3
+"""Draws the four piece images and the window icon of Kordavelmix and writes them as PNG files.
+
+Standard library only: every pixel is computed here, 4 x 4 supersampled for smooth edges, and the
+PNG is written with zlib. Run from anywhere; the images land in images/ of the repository:
+
+    python3 tools/make-images/make_images.py
+"""
+
+import math
+import os
+import struct
+import zlib
+
+PIECE_SIZE = 128
+ICON_SIZE = 256
+SUPERSAMPLE = 4
+
+# Colours as (red, green, blue), 0-255.
+LIGHT_BODY = (244, 236, 214)
+LIGHT_EDGE = (176, 158, 122)
+DARK_BODY = (52, 44, 40)
+DARK_EDGE = (12, 10, 9)
+CROWN_GOLD = (236, 186, 48)
+CROWN_OUTLINE = (96, 62, 10)
+BOARD_LIGHT = (250, 230, 110)  # the board's light squares
+BOARD_DARK = (200, 110, 65)  # the board's dark squares
+
+# Piece geometry in units of the image side, centred at (0.5, 0.5).
+BODY_RADIUS = 0.46
+RIM_WIDTH = 0.035
+GROOVE_RADIUS = 0.33
+GROOVE_WIDTH = 0.025
+
+# The crown of a king: a band with three points, as a polygon in image units.
+CROWN = [(0.29, 0.65), (0.29, 0.39), (0.40, 0.51), (0.50, 0.33), (0.60, 0.51), (0.71, 0.39),
+         (0.71, 0.65)]
+CROWN_LINE = 0.022
+
+
+def mix(a, b, t):
+    return tuple(a[i] + (b[i] - a[i]) * t for i in range(3))
+
+
+def inside_polygon(x, y, polygon):
+    inside = False
+    j = len(polygon) - 1
+    for i, (xi, yi) in enumerate(polygon):
+        xj, yj = polygon[j]
+        if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
+            inside = not inside
+        j = i
+    return inside
+
+
+def distance_to_polygon_edge(x, y, polygon):
+    best = math.inf
+    for i, (ax, ay) in enumerate(polygon):
+        bx, by = polygon[(i + 1) % len(polygon)]
+        dx, dy = bx - ax, by - ay
+        t = max(0.0, min(1.0, ((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy)))
+        best = min(best, math.hypot(x - ax - t * dx, y - ay - t * dy))
+    return best
+
+
+def piece_sample(x, y, body, edge, crowned):
+    """Colour and coverage (0 or 1) of one sample of a piece, in image units."""
+    r = math.hypot(x - 0.5, y - 0.5)
+    if r > BODY_RADIUS:
+        return None
+    # Light falls from the top left: brighter there, darker towards the bottom right.
+    light = max(-0.5, min(0.5, 0.05 - ((x - 0.5) + (y - 0.5)) * 0.9))
+    colour = mix(body, (255, 255, 255), 0.5 * light) if light > 0 else mix(body, edge, -0.9 * light)
+    if r > BODY_RADIUS - RIM_WIDTH or abs(r - GROOVE_RADIUS) < GROOVE_WIDTH / 2:
+        colour = mix(colour, edge, 0.7)
+    if crowned:
+        if inside_polygon(x, y, CROWN):
+            gold = mix(CROWN_GOLD, (255, 240, 170), max(0.0, 0.6 - y))
+            near_edge = distance_to_polygon_edge(x, y, CROWN) < CROWN_LINE
+            colour = CROWN_OUTLINE if near_edge else gold
+        elif distance_to_polygon_edge(x, y, CROWN) < CROWN_LINE / 2:
+            colour = CROWN_OUTLINE
+    return colour
+
+
+def render(size, sample):
+    """Averages SUPERSAMPLE^2 samples per pixel into straight-alpha RGBA rows."""
+    rows = []
+    step = 1.0 / (size * SUPERSAMPLE)
+    for py in range(size):
+        row = bytearray()
+        for px in range(size):
+            total = [0.0, 0.0, 0.0]
+            covered = 0
+            for sy in range(SUPERSAMPLE):
+                for sx in range(SUPERSAMPLE):
+                    x = (px * SUPERSAMPLE + sx + 0.5) * step
+                    y = (py * SUPERSAMPLE + sy + 0.5) * step
+                    colour = sample(x, y)
+                    if colour is not None:
+                        covered += 1
+                        for i in range(3):
+                            total[i] += colour[i]
+            if covered == 0:
+                row += bytes(4)
+            else:
+                alpha = round(255 * covered / SUPERSAMPLE**2)
+                row += bytes(round(total[i] / covered) for i in range(3)) + bytes([alpha])
+        rows.append(bytes(row))
+    return rows
+
+
+def write_png(path, size, rows):
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)  # 8-bit RGBA
+    raw = b"".join(b"\x00" + row for row in rows)
+    with open(path, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                  chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def icon_sample(x, y):
+    """A corner of the board, 2 x 2 squares with rounded corners, a light king and a dark man."""
+    corner = 0.12
+    cx, cy = min(max(x, corner), 1 - corner), min(max(y, corner), 1 - corner)
+    if math.hypot(x - cx, y - cy) > corner:
+        return None
+    dark_square = (x >= 0.5) != (y >= 0.5)
+    colour = BOARD_DARK if dark_square else BOARD_LIGHT
+    if dark_square:
+        left, top = (0.5, 0.0) if x >= 0.5 else (0.0, 0.5)
+        inner = piece_sample((x - left) * 2, (y - top) * 2, *(
+            (DARK_BODY, DARK_EDGE, False) if top == 0.0 else (LIGHT_BODY, LIGHT_EDGE, True)))
+        if inner is not None:
+            colour = inner
+    return colour
+
+
+def main():
+    images = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "images")
+    os.makedirs(images, exist_ok=True)
+    pieces = {
+        "White.png": (LIGHT_BODY, LIGHT_EDGE, False),
+        "White_king.png": (LIGHT_BODY, LIGHT_EDGE, True),
+        "Black.png": (DARK_BODY, DARK_EDGE, False),
+        "Black_king.png": (DARK_BODY, DARK_EDGE, True),
+    }
+    for name, look in pieces.items():
+        rows = render(PIECE_SIZE, lambda x, y, look=look: piece_sample(x, y, *look))
+        write_png(os.path.join(images, name), PIECE_SIZE, rows)
+    write_png(os.path.join(images, "kordavelmix.png"), ICON_SIZE, render(ICON_SIZE, icon_sample))
+
+
+if __name__ == "__main__":
+    main()
