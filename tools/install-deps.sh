@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libcanberra-dev libasound2-dev
   fonts-liberation sound-theme-freedesktop
+  clang libclang-rt-14-dev
   xvfb xauth
 )
 

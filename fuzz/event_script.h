@@ -1,0 +1,62 @@
+// Event scripts: a byte string read as a sequence of the window events the game can receive —
+// presses, mouse moves and releases at any point, new games, size changes and paints — played
+// through the real handlers and the real paint routine, with the game's invariants checked after
+// every event. The fuzz target feeds it arbitrary bytes; the regression tests replay the committed
+// inputs through the same reader.
+//
+// Encoding. Each event starts with one opcode byte; its low three bits are the EventKind. Missing
+// bytes at the end of the input read as 0.
+//   Press, Move, Release   bit 3 of the opcode clear: x and y, 16 bits each, little-endian;
+//                          bit 3 set: one byte 00rrrccc, the centre of square (r, c) as last drawn
+//   RawMouse               one byte (handler: value % 3 = press, move, release), then wParam and
+//                          lParam, 64 bits each, little-endian, passed on unchanged
+//   NewGame                no operand
+//   Resize                 client width and height, 16 bits each
+//   Paint                  no operand
+//   Drop                   two square bytes: a press on the first square and a release on the
+//                          second, then a paint (one move of the player, as a click-and-drop)
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz/counting_window.h"
+
+enum class EventKind : std::uint8_t {
+  Press,
+  Move,
+  Release,
+  RawMouse,
+  NewGame,
+  Resize,
+  Paint,
+  Drop
+};
+
+inline constexpr std::uint8_t kEventKindMask = 0x07;
+inline constexpr std::uint8_t kSquarePointFlag = 0x08;
+
+// The client area of the 850 × 500 window the program opens, which every script starts from.
+inline constexpr int kStartClientWidth = 834;
+inline constexpr int kStartClientHeight = 441;
+
+// How a script ended: the first broken invariant and the index of the event after which it was
+// found (the start-up counts as event -1), or nullptr and the number of events played.
+struct ScriptOutcome {
+  const char* broken;
+  int events;
+};
+
+// Puts the game, the opponent's trace and the window metrics in their start-up state and paints
+// the first frame, as the program does before its first mouse message.
+void ResetToStartUp(CountingWindow& window);
+
+// The first invariant that the game's state or the frames drawn so far break, or nullptr: each
+// count equals its set's count, at most 12 pieces a side on distinct dark squares, every piece a
+// man or a king and no man on its crowning row, the trace within its capacity, the drag state Idle
+// or Dragging, and every frame well formed.
+const char* FindBrokenInvariant(const CountingWindow& window);
+
+// Starts from ResetToStartUp and plays every event of the bytes, checking the invariants after
+// each; stops at the first broken one.
+ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWindow& window);
