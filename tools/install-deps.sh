@@ -1,16 +1,30 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Kordavelmix need, and only
-# those that are missing. Quick when everything is present.
+# Installs the Debian 12 packages that Kordavelmix needs, and only those that are missing; quick
+# when everything is present. "run" (the default for tools/run.sh) is what building and playing
+# the game needs; "test" adds the test tools: GoogleTest, Google Benchmark, clang with libFuzzer,
+# a private X server with its tools, the desktop-file validators and the packaging tools.
 set -euo pipefail
 
-packages=(
+run_packages=(
   g++ make cmake pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libcanberra-dev libasound2-dev
   fonts-liberation sound-theme-freedesktop
-  clang libclang-rt-14-dev
-  xvfb xauth
 )
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+  xvfb xauth xdotool x11-utils xrestop imagemagick openbox sox
+  desktop-file-utils appstream dpkg-dev file
+)
+
+case "${1:-test}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)" --target kordavelmix
-exec build/app/qt/kordavelmix
+tools/install-deps.sh run
+cmake -S . -B build-game -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORDAVELMIX_TESTS=OFF
+cmake --build build-game -j"$(nproc)" --target kordavelmix
+exec build-game/app/qt/kordavelmix

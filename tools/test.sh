@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds Kordavelmix and runs every test, installing what is missing first: the whole suite (the
 # benchmarks are built too, so that they keep compiling), then the suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzzing run from the seed corpus.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then a short fuzzing run from the seed corpus,
+# and last the Debian package's round trip: built, installed, played on a real X server, purged.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORDAVELMIX_BENCH=ON
+tools/install-deps.sh test
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORDAVELMIX_TESTS=ON -DKORDAVELMIX_BENCH=ON
 cmake --build build -j"$(nproc)"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
 
@@ -18,3 +19,5 @@ else
   tail -n 60 fuzz.log
   exit 1
 fi
+
+tools/e2e.sh

@@ -7,7 +7,7 @@
 namespace {
 
 constexpr char kCaption[] = "О программе Kordavelmix";
-constexpr char kVersion[] = "Игра Kordavelmix, Версия 1.0";
+constexpr char kVersion[] = "Игра Kordavelmix, Версия " KORDAVELMIX_VERSION;
 constexpr char kCopyright[] = "© 2026 Команда Kordavelmix";
 constexpr char kOk[] = "ОК";
 

@@ -12,8 +12,9 @@ QString LocateDataFile(std::string_view path) {
   if (QDir::isAbsolutePath(relative)) {
     return {};
   }
-  const QString roots[] = {QCoreApplication::applicationDirPath(),
-                           QStringLiteral(KORDAVELMIX_DATA_DIR)};
+  const QString programDir = QCoreApplication::applicationDirPath();
+  const QString roots[] = {programDir,
+                           programDir + QStringLiteral("/" KORDAVELMIX_DATA_FROM_PROGRAM)};
   for (const QString& root : roots) {
     const QString candidate = root + QLatin1Char('/') + relative;
     if (QFileInfo(candidate).isFile()) {

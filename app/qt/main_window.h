@@ -31,8 +31,10 @@ class MainWindow : public QMainWindow {
   void About();
   void Exit();
 
-  BoardWidget* board;
-  QtFrontend frontend;
+  // The flags come first: creating the board widget already sends the window events that read
+  // them.
   bool framePlaced = false;
   bool sizeRulePending = false;
+  BoardWidget* board;
+  QtFrontend frontend;
 };

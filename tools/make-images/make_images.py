@@ -2,7 +2,8 @@
 """Draws the four piece images and the window icon of Kordavelmix and writes them as PNG files.
 
 Standard library only: every pixel is computed here, 4 x 4 supersampled for smooth edges, and the
-PNG is written with zlib. Run from anywhere; the images land in images/ of the repository:
+PNG is written with zlib. Run from anywhere; the images land in images/ of the repository, and the
+same icon, drawn afresh at each size of the desktop's icon theme, in icons/hicolor/:
 
     python3 tools/make-images/make_images.py
 """
@@ -14,6 +15,9 @@ import zlib
 
 PIECE_SIZE = 128
 ICON_SIZE = 256
+# The desktop menu's icon: its name is the application's id, in every size the hicolor theme lists.
+DESKTOP_ICON_NAME = "io.github.kordavelmix.Kordavelmix"
+DESKTOP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 SUPERSAMPLE = 4
 
 # Colours as (red, green, blue), 0-255.
@@ -140,7 +144,8 @@ def icon_sample(x, y):
 
 
 def main():
-    images = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "images")
+    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+    images = os.path.join(root, "images")
     os.makedirs(images, exist_ok=True)
     pieces = {
         "White.png": (LIGHT_BODY, LIGHT_EDGE, False),
@@ -152,6 +157,10 @@ def main():
         rows = render(PIECE_SIZE, lambda x, y, look=look: piece_sample(x, y, *look))
         write_png(os.path.join(images, name), PIECE_SIZE, rows)
     write_png(os.path.join(images, "kordavelmix.png"), ICON_SIZE, render(ICON_SIZE, icon_sample))
+    for size in DESKTOP_ICON_SIZES:
+        folder = os.path.join(root, "icons", "hicolor", f"{size}x{size}", "apps")
+        os.makedirs(folder, exist_ok=True)
+        write_png(os.path.join(folder, DESKTOP_ICON_NAME + ".png"), size, render(size, icon_sample))
 
 
 if __name__ == "__main__":
