@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in Release and runs them with repetitions, reporting the median of each
-# figure and each goal beside its figure. Extra arguments go to the benchmark program (for example
-# --benchmark_filter=WholeTurn). The figures depend on the machine: quote them with `nproc` and
-# the first lines of `lscpu`, which this script prints first.
+# Builds the game and its benchmarks in Release with the Qt front end and runs everything the speed
+# goals name, each figure printed beside its goal: the game's own work and whole frames (Google
+# Benchmark, with repetitions, medians reported), then start-up time, resident memory and X
+# resources (tools/startup.sh). Frames are painted on a private Xvfb screen through Qt's xcb
+# platform, so a frame includes its transfer to the X server as on a desktop. Extra arguments go
+# to the benchmark program (for example --benchmark_filter=Frame). The figures depend on the
+# machine: quote them with `nproc` and the first lines of `lscpu`, which this script prints first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=build-bench
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DKORDAVELMIX_BENCH=ON -DKORDAVELMIX_GUI=OFF \
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DKORDAVELMIX_BENCH=ON -DKORDAVELMIX_GUI=ON \
   -DKORDAVELMIX_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target kordavelmix_bench
+cmake --build "$build" -j2 --target kordavelmix_bench kordavelmix
 
 echo "nproc: $(nproc)"
 lscpu | grep -E '^(Model name|CPU\(s\)|Thread|Core|Socket|CPU max MHz|Hypervisor)' || true
-"$build/bench/kordavelmix_bench" --benchmark_repetitions=10 \
+# A screen larger than the largest frame measured, so that no window is cut to the screen.
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 3840x2400x24 -nolisten tcp" \
+  "$build/bench/kordavelmix_bench" --benchmark_repetitions=10 \
   --benchmark_report_aggregates_only=true "$@"
+echo
+tools/startup.sh "$build/app/qt/kordavelmix"

@@ -31,7 +31,7 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {
-  WidgetTarget target(*this);
+  WidgetTarget target(*this, images);
   PaintMainWindow(target);
 }
 

@@ -5,10 +5,13 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/qt/image_cache.h"
+
 // Paints every frame through the game's paint routine, hands the left button and every mouse move
 // to the turn controller in client coordinates, and keeps the window metrics equal to its size:
 // the board as high as the client area, the panel taking the rest. The whole widget is painted
-// every time, so Qt never needs to erase it first.
+// every time, so Qt never needs to erase it first. It keeps the decoded piece images from frame to
+// frame, for as long as their files stay unchanged.
 class BoardWidget : public QWidget {
  public:
   explicit BoardWidget(QWidget* parent = nullptr);
@@ -22,4 +25,7 @@ class BoardWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  ImageCache images;
 };

@@ -5,15 +5,14 @@
 #include <QFontMetricsF>
 #include <QPen>
 #include <QWidget>
+#include <algorithm>
 
-#include "app/qt/data_files.h"
+#include "render/paint.h"
 
 namespace {
 
-constexpr double kMetresPerInch = 0.0254;
-
-// The colour a frame starts with, which shows in the strips the board does not cover.
-constexpr QRgb kBlankFrame = 0xFF000000;
+// The colour of the strips that the board's whole cells leave over, right of and below it.
+constexpr std::uint32_t kBlankStrip = 0xFF000000;
 
 QColor Colour(std::uint32_t argb) {
   return QColor::fromRgba(static_cast<QRgb>(argb));
@@ -21,11 +20,13 @@ QColor Colour(std::uint32_t argb) {
 
 }  // namespace
 
-QtSurface::QtSurface(QImage& image) {
-  if (image.isNull()) {
+QtSurface::QtSurface(QImage& image) : QtSurface(image, ownImages) {}
+
+QtSurface::QtSurface(QPaintDevice& device, ImageCache& imageCache) : images(imageCache) {
+  if (device.width() <= 0 || device.height() <= 0) {
     return;
   }
-  painter.begin(&image);
+  painter.begin(&device);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, false);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -50,12 +51,9 @@ void QtSurface::DrawImage(const char* path, int x, int y, int width, int height)
   if (!painter.isActive() || width <= 0 || height <= 0) {
     return;
   }
-  const QString file = LocateDataFile(path);
-  if (file.isEmpty()) {
-    return;
-  }
-  // Read afresh at every call: nothing of a frame outlives it.
-  const QImage image(file);
+  // Scaled once to the device pixels it covers, the picture is then copied without scaling.
+  const qreal ratio = painter.device()->devicePixelRatioF();
+  const QImage& image = images.Image(path, QSize(qRound(width * ratio), qRound(height * ratio)));
   if (!image.isNull()) {
     painter.drawImage(QRect(x, y, width, height), image);
   }
@@ -79,29 +77,25 @@ void QtSurface::DrawText(std::string_view text, const FontSpec& font, std::uint3
                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-WidgetTarget::WidgetTarget(QWidget& target) : widget(target) {}
+WidgetTarget::WidgetTarget(QWidget& target, ImageCache& imageCache)
+    : widget(target), images(imageCache) {}
 
+// The backing store still holds the last frame. The panel fill and the squares paint over all of
+// it but the strips that the board's whole cells leave over; those are cleared, so that they show
+// black as a new surface would and a piece dragged across them leaves no trail.
 Surface& WidgetTarget::BeginFrame(int width, int height) {
-  const qreal ratio = widget.devicePixelRatioF();
+  images.NewFrame();
   if (width > 0 && height > 0) {
-    frame =
-        QImage(qRound(width * ratio), qRound(height * ratio), QImage::Format_ARGB32_Premultiplied);
-    frame.setDevicePixelRatio(ratio);
-    frame.setDotsPerMeterX(qRound(widget.logicalDpiX() / kMetresPerInch));
-    frame.setDotsPerMeterY(qRound(widget.logicalDpiY() / kMetresPerInch));
-    frame.fill(kBlankFrame);
+    surface.emplace(widget, images);
+  } else {
+    surface.emplace(none);
   }
-  surface.emplace(frame);
+  const int boardSide = std::min(boardWidth, boardHeight) / 8 * 8;
+  surface->FillRect(boardSide, 0, boardWidth - boardSide, height, kBlankStrip);
+  surface->FillRect(0, boardSide, boardWidth, height - boardSide, kBlankStrip);
   return *surface;
 }
 
-void WidgetTarget::EndFrame(int width, int height) {
+void WidgetTarget::EndFrame(int, int) {
   surface.reset();
-  if (!frame.isNull()) {
-    QPainter window(&widget);
-    const qreal ratio = frame.devicePixelRatio();
-    window.drawImage(QRectF(0, 0, width, height), frame,
-                     QRectF(0, 0, width * ratio, height * ratio));
-  }
-  frame = QImage();
 }

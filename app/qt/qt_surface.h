@@ -1,21 +1,26 @@
-// The drawing surface of the game on Qt: an image painted by a QPainter, and the board widget's
-// off-screen frame that is composed on such a surface and shown in one transfer.
+// The drawing surface of the game on Qt: a paint device painted by a QPainter, and the board
+// widget as the window a frame is composed in.
 #pragma once
 
 #include <QImage>
 #include <QPainter>
 #include <optional>
 
+#include "app/qt/image_cache.h"
 #include "render/surface.h"
 
 class QWidget;
 
-// Draws the frame's elements onto a QImage, without antialiasing of shapes, images or text, as the
-// board has always been drawn: hard edges, colours exactly as given. Font sizes in points follow
-// the image's dots per metre. A null image takes no drawing.
+// Draws the frame's elements onto an image or, during its paint event, a widget, without
+// antialiasing of shapes, images or text, as the board has always been drawn: hard edges, colours
+// exactly as given. Font sizes in points follow the device's resolution. A device with no pixels
+// takes no drawing.
 class QtSurface : public Surface {
  public:
+  // Piece images are read from their files on first use in this surface's lifetime.
   explicit QtSurface(QImage& image);
+  // Piece images come from the cache, which decides when a file is read again.
+  QtSurface(QPaintDevice& device, ImageCache& images);
 
   void FillRect(int x, int y, int width, int height, std::uint32_t argb) override;
   void DrawLine(int x1, int y1, int x2, int y2, std::uint32_t argb, float width) override;
@@ -24,22 +29,26 @@ class QtSurface : public Surface {
                 float y) override;
 
  private:
+  ImageCache ownImages;
+  ImageCache& images;
   QPainter painter;
 };
 
-// The board widget as the window a frame is shown in. One target serves one paint event: the
-// frame is an image of the widget's size in device pixels (crisp on a high-density display, while
-// the drawing works in logical pixels), its resolution the screen's logical one, and it is copied
-// onto the widget in one drawImage and then released.
+// The board widget as the window a frame is shown in; one target serves one paint event. The
+// frame is composed straight into the widget's backing store, which Qt keeps off-screen and shows
+// in one transfer once the paint event returns: a drag does not flicker, and a frame costs one
+// composition and one copy to the screen, not a second full-size copy through an image of our
+// own. The drawing works in logical pixels and stays crisp on a high-density display.
 class WidgetTarget : public WindowTarget {
  public:
-  explicit WidgetTarget(QWidget& widget);
+  WidgetTarget(QWidget& widget, ImageCache& images);
 
   Surface& BeginFrame(int width, int height) override;
   void EndFrame(int width, int height) override;
 
  private:
   QWidget& widget;
-  QImage frame;
+  ImageCache& images;
+  QImage none;
   std::optional<QtSurface> surface;
 };

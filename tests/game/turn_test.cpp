@@ -60,12 +60,14 @@ class Turn : public testing::Test {
   std::string Trace() const {
     std::string out;
     for (int i = 0; i < theCpuPlayer.shownSteps; ++i) {
-      const MoveStep& s = theCpuPlayer.steps[i];
-      out += (out.empty() ? "" : " ") + std::to_string(s.fromRow) + "," +
-             std::to_string(s.fromCol) + "-" + std::to_string(s.toRow) + "," +
-             std::to_string(s.toCol);
+    const MoveStep& s = theCpuPlayer.steps[i];
+    if (!out.empty()) {
+      out += ' ';
     }
-    return out;
+    out += std::to_string(s.fromRow) + ',' + std::to_string(s.fromCol) + '-' +
+           std::to_string(s.toRow) + ',' + std::to_string(s.toCol);
+  }
+  return out;
   }
 
   Recorder recorder;

@@ -36,8 +36,11 @@ std::string ShownPath() {
   std::string out;
   for (int i = 0; i < theCpuPlayer.shownSteps; ++i) {
     const MoveStep& s = theCpuPlayer.steps[i];
-    out += (out.empty() ? "" : " ") + std::to_string(s.fromRow) + "," + std::to_string(s.fromCol) +
-           "-" + std::to_string(s.toRow) + "," + std::to_string(s.toCol);
+    if (!out.empty()) {
+      out += ' ';
+    }
+    out += std::to_string(s.fromRow) + ',' + std::to_string(s.fromCol) + '-' +
+           std::to_string(s.toRow) + ',' + std::to_string(s.toCol);
   }
   return out;
 }
