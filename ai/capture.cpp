@@ -19,33 +19,16 @@ struct Capture {
   int landCol;
 };
 
-// A man jumps a player piece right next to it onto the empty square behind it. Returns the index
-// in kCaptureDirs of the first direction that offers a jump, or kNoCapture.
-int FindManCapture(const Field& field, int row, int col, Capture& capture) {
-  for (int d = 0; d < 4; ++d) {
-    const Direction dir = kCaptureDirs[d];
-    const int takenRow = row + dir.rowStep;
-    const int takenCol = col + dir.colStep;
-    const int landRow = takenRow + dir.rowStep;
-    const int landCol = takenCol + dir.colStep;
-    if (CpuPlayer::IsOnBoard(landRow, landCol) &&
-        FieldAt(field, takenRow, takenCol) == FieldPlayer &&
-        FieldAt(field, landRow, landCol) == FieldEmpty) {
-      capture = Capture{takenRow, takenCol, landRow, landCol};
-      return d;
-    }
-  }
-  return kNoCapture;
-}
-
-// A king walks over empty squares to a player piece and lands on the empty square right behind
-// it. Its own pieces and the squares it left in this chain (marked FieldLeft) stop the walk.
-int FindKingCapture(const Field& field, int row, int col, Capture& capture) {
+// A capture jumps a player piece onto the empty square right behind it. A man takes only the piece
+// right next to it; a king first walks over empty squares, and its own pieces and the squares it
+// left in this chain (marked FieldLeft) stop the walk. Returns the index in kCaptureDirs of the
+// first direction that offers a jump, or kNoCapture.
+int FindCapture(const Field& field, int row, int col, bool fromAfar, Capture& capture) {
   for (int d = 0; d < 4; ++d) {
     const Direction dir = kCaptureDirs[d];
     int takenRow = row + dir.rowStep;
     int takenCol = col + dir.colStep;
-    while (CpuPlayer::IsOnBoard(takenRow, takenCol) &&
+    while (fromAfar && CpuPlayer::IsOnBoard(takenRow, takenCol) &&
            FieldAt(field, takenRow, takenCol) == FieldEmpty) {
       takenRow += dir.rowStep;
       takenCol += dir.colStep;
@@ -60,6 +43,14 @@ int FindKingCapture(const Field& field, int row, int col, Capture& capture) {
     }
   }
   return kNoCapture;
+}
+
+int FindManCapture(const Field& field, int row, int col, Capture& capture) {
+  return FindCapture(field, row, col, false, capture);
+}
+
+int FindKingCapture(const Field& field, int row, int col, Capture& capture) {
+  return FindCapture(field, row, col, true, capture);
 }
 
 // Plays one found capture: the player piece leaves its set through the board's own removal, so

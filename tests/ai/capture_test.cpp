@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ai/cpu_player.h"
-#include "tests/ai/trace.h"
+#include "tests/support/trace.h"
 #include "tests/support/position.h"
 #include "tests/support/recorder.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/ai/trace.h"
+#include "tests/support/trace.h"
 #include "tests/support/position.h"
 #include "tests/support/recorder.h"
 

@@ -12,6 +12,7 @@
 #include "game/board.h"
 #include "tests/support/position.h"
 #include "tests/support/recorder.h"
+#include "tests/support/trace.h"
 
 namespace {
 
@@ -57,18 +58,7 @@ class Turn : public testing::Test {
     return Events(events.begin() + 2, events.end());
   }
 
-  std::string Trace() const {
-    std::string out;
-    for (int i = 0; i < theCpuPlayer.shownSteps; ++i) {
-    const MoveStep& s = theCpuPlayer.steps[i];
-    if (!out.empty()) {
-      out += ' ';
-    }
-    out += std::to_string(s.fromRow) + ',' + std::to_string(s.fromCol) + '-' +
-           std::to_string(s.toRow) + ',' + std::to_string(s.toCol);
-  }
-  return out;
-  }
+  std::string Trace() const { return DescribeTrace(theCpuPlayer.steps, theCpuPlayer.shownSteps); }
 
   Recorder recorder;
 };
@@ -123,7 +113,7 @@ TEST_F(Turn, ARefusedDropPlaysItsSoundAndTheComputerWaits) {
 
 TEST_F(Turn, AcceptedMoveGetsTheComputersReplyAndItsTrace) {
   EXPECT_EQ(MoveEvents(5, 2, 4, 3), (Events{"sound asterisk", "repaint"}));
-  EXPECT_EQ(Trace(), "2,1-3,0");
+  EXPECT_EQ(Trace(), "2,1>3,0");
   EXPECT_EQ(IndexOf(theBoard.cpu, 3, 0), 8);
   EXPECT_EQ(theBoard.playerCount, 12);
   EXPECT_EQ(theBoard.cpuCount, 12);
@@ -156,6 +146,23 @@ TEST_F(Turn, QuietMoveWhileACaptureIsDueShowsTheErrorAndChangesNothing) {
   EXPECT_EQ(theBoard.cpuCount, 2);
 }
 
+// While a message box is open the window may still deliver clicks (the game's own boxes have no
+// owner window); they run a whole turn inside the one that opened the box, which then finishes on
+// the position as it has become.
+TEST_F(Turn, ATurnPlayedWhileTheErrorBoxIsOpenStands) {
+  Position("w5,2 w4,5 b3,4 b0,1");
+  recorder.whileBoxOpen = [this] {
+    recorder.whileBoxOpen = nullptr;
+    Move(4, 5, 2, 3);
+  };
+  Move(5, 2, 4, 1);
+  EXPECT_EQ(recorder.Take(), (Events{"repaint", "repaint", kMustCapture, "repaint", "repaint",
+                                     "sound beep", "repaint", "repaint"}));
+  EXPECT_EQ(Describe(theBoard), "w5,2 w2,3 b1,0");
+  EXPECT_EQ(theBoard.cpuCount, 1);
+  EXPECT_EQ(Trace(), "0,1>1,0");
+}
+
 // A jump that can go on keeps the turn; the next capture may be made by any piece, a quiet move is
 // refused, and taking the last piece wins (and wins again at every later drop).
 TEST_F(Turn, MultiCaptureOverTwoReleasesEndsTheGame) {
@@ -178,7 +185,7 @@ TEST_F(Turn, ReplyTakingTwoPiecesLowersThePlayersCountByTwo) {
   Position("w2,1 w4,3 w6,7 b1,0");
   EXPECT_EQ(MoveEvents(6, 7, 5, 6), (Events{"sound asterisk", "sound beep", "repaint"}));
   EXPECT_EQ(theBoard.playerCount, 1);
-  EXPECT_EQ(Trace(), "1,0-3,2 3,2-5,4");
+  EXPECT_EQ(Trace(), "1,0>3,2 3,2>5,4");
   EXPECT_EQ(Describe(theBoard), "w5,6 b5,4");
 }
 
@@ -192,8 +199,7 @@ TEST_F(Turn, ReplyTakingTheLastPieceAnnouncesTheComputerOnce) {
 
 TEST_F(Turn, NeitherSideCanMove) {
   Position("w1,0 w1,2 w1,4 w1,6 w2,1 w2,3 w2,5 w3,6 b0,1 b0,3 b0,5 b0,7");
-  EXPECT_EQ(MoveEvents(3, 6, 2, 7),
-            (Events{"sound asterisk", kCpuHasNoMove, kCpuWins, "repaint"}));
+  EXPECT_EQ(MoveEvents(3, 6, 2, 7), (Events{"sound asterisk", kCpuHasNoMove, kCpuWins, "repaint"}));
   EXPECT_EQ(theCpuPlayer.stepCount, 0);
   // Stuck for good: every later drop is refused and the message comes again.
   EXPECT_EQ(MoveEvents(2, 7, 1, 8), (Events{"sound exclamation", kCpuWins, "repaint"}));

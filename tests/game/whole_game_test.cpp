@@ -14,6 +14,7 @@
 #include "game/turn.h"
 #include "tests/support/position.h"
 #include "tests/support/recorder.h"
+#include "tests/support/trace.h"
 
 namespace {
 
@@ -33,46 +34,37 @@ LParam Centre(int row, int col) {
 }
 
 std::string ShownPath() {
-  std::string out;
-  for (int i = 0; i < theCpuPlayer.shownSteps; ++i) {
-    const MoveStep& s = theCpuPlayer.steps[i];
-    if (!out.empty()) {
-      out += ' ';
-    }
-    out += std::to_string(s.fromRow) + ',' + std::to_string(s.fromCol) + '-' +
-           std::to_string(s.toRow) + ',' + std::to_string(s.toCol);
-  }
-  return out;
+  return DescribeTrace(theCpuPlayer.steps, theCpuPlayer.shownSteps);
 }
 
 TEST(WholeGame, ThePlayerWinsInTwentySevenDrops) {
   const ScriptedMove script[] = {
-      {5, 6, 4, 7, {"sound asterisk"}, "2,1-3,0", 12, 12},
-      {5, 0, 4, 1, {"sound asterisk"}, "1,0-2,1", 12, 12},
-      {6, 7, 5, 6, {"sound asterisk"}, "0,1-1,0", 12, 12},
-      {5, 6, 4, 5, {"sound asterisk"}, "2,7-3,6", 12, 12},
-      {4, 5, 2, 7, {"sound beep"}, "2,3-3,4", 12, 11},
-      {4, 7, 3, 6, {"sound asterisk", "sound beep"}, "2,5-4,7", 11, 11},
-      {7, 6, 6, 7, {"sound asterisk"}, "1,2-2,3", 11, 11},
-      {6, 7, 5, 6, {"sound asterisk"}, "0,3-1,2", 11, 11},
-      {5, 2, 4, 3, {"sound asterisk", "sound beep"}, "3,0-5,2", 10, 11},
+      {5, 6, 4, 7, {"sound asterisk"}, "2,1>3,0", 12, 12},
+      {5, 0, 4, 1, {"sound asterisk"}, "1,0>2,1", 12, 12},
+      {6, 7, 5, 6, {"sound asterisk"}, "0,1>1,0", 12, 12},
+      {5, 6, 4, 5, {"sound asterisk"}, "2,7>3,6", 12, 12},
+      {4, 5, 2, 7, {"sound beep"}, "2,3>3,4", 12, 11},
+      {4, 7, 3, 6, {"sound asterisk", "sound beep"}, "2,5>4,7", 11, 11},
+      {7, 6, 6, 7, {"sound asterisk"}, "1,2>2,3", 11, 11},
+      {6, 7, 5, 6, {"sound asterisk"}, "0,3>1,2", 11, 11},
+      {5, 2, 4, 3, {"sound asterisk", "sound beep"}, "3,0>5,2", 10, 11},
       {6, 1, 5, 0, {kMustCapture}, "", 10, 11},  // 4,3 must capture first
       {4, 3, 2, 5, {"sound beep"}, "", 10, 10},  // and may go on: no reply yet
-      {2, 5, 0, 3, {"sound beep", "sound question"}, "2,1-3,0", 10, 9},
-      {0, 3, 2, 1, {"sound beep", "sound beep"}, "1,0-3,2", 9, 8},
+      {2, 5, 0, 3, {"sound beep", "sound question"}, "2,1>3,0", 10, 9},
+      {0, 3, 2, 1, {"sound beep", "sound beep"}, "1,0>3,2", 9, 8},
       {6, 1, 4, 3, {"sound beep"}, "", 9, 7},
-      {4, 3, 2, 1, {"sound beep", "sound beep"}, "3,0-1,2", 8, 6},
-      {5, 4, 4, 5, {"sound asterisk"}, "0,5-1,4", 8, 6},
-      {2, 7, 0, 5, {"sound beep", "sound question"}, "1,4-2,5", 8, 5},
-      {0, 5, 3, 2, {"sound beep"}, "0,7-1,6", 8, 4},  // the new king captures from afar
-      {4, 5, 3, 4, {"sound asterisk", "sound beep"}, "2,5-4,3 4,3-2,1", 6, 4},
-      {5, 6, 4, 5, {"sound asterisk"}, "2,1-3,0", 6, 4},
-      {4, 5, 3, 4, {"sound asterisk"}, "1,6-2,7", 6, 4},
-      {7, 2, 6, 1, {"sound asterisk"}, "3,0-4,1", 6, 4},
-      {6, 1, 5, 0, {"sound asterisk"}, "2,7-3,6", 6, 4},
-      {5, 0, 3, 2, {"sound beep"}, "4,7-5,6", 6, 3},
+      {4, 3, 2, 1, {"sound beep", "sound beep"}, "3,0>1,2", 8, 6},
+      {5, 4, 4, 5, {"sound asterisk"}, "0,5>1,4", 8, 6},
+      {2, 7, 0, 5, {"sound beep", "sound question"}, "1,4>2,5", 8, 5},
+      {0, 5, 3, 2, {"sound beep"}, "0,7>1,6", 8, 4},  // the new king captures from afar
+      {4, 5, 3, 4, {"sound asterisk", "sound beep"}, "2,5>4,3 4,3>2,1", 6, 4},
+      {5, 6, 4, 5, {"sound asterisk"}, "2,1>3,0", 6, 4},
+      {4, 5, 3, 4, {"sound asterisk"}, "1,6>2,7", 6, 4},
+      {7, 2, 6, 1, {"sound asterisk"}, "3,0>4,1", 6, 4},
+      {6, 1, 5, 0, {"sound asterisk"}, "2,7>3,6", 6, 4},
+      {5, 0, 3, 2, {"sound beep"}, "4,7>5,6", 6, 3},
       {6, 5, 4, 7, {"sound beep"}, "", 6, 2},
-      {4, 7, 2, 5, {"sound beep"}, "1,2-2,3", 6, 1},
+      {4, 7, 2, 5, {"sound beep"}, "1,2>2,3", 6, 1},
       {3, 2, 1, 4, {"sound beep", kPlayerWins}, "", 6, 0},
   };
 

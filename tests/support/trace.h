@@ -1,4 +1,4 @@
-// Text forms for the opponent tests: the trace of the last move as "2,1>3,0 3,0>5,2" and the
+// Text forms of what the computer did: the steps of its trace as "2,1>3,0 3,0>5,2" and the
 // recorded sounds as "question beep".
 #pragma once
 
@@ -7,10 +7,11 @@
 #include "ai/cpu_player.h"
 #include "tests/support/recorder.h"
 
-inline std::string DescribeTrace(const CpuPlayer& cpu) {
+// The first count steps.
+inline std::string DescribeTrace(const MoveStep* steps, int count) {
   std::string out;
-  for (int i = 0; i < cpu.stepCount; ++i) {
-    const MoveStep& step = cpu.steps[i];
+  for (int i = 0; i < count; ++i) {
+    const MoveStep& step = steps[i];
     if (!out.empty()) {
       out += ' ';
     }
@@ -18,6 +19,11 @@ inline std::string DescribeTrace(const CpuPlayer& cpu) {
            std::to_string(step.toRow) + ',' + std::to_string(step.toCol);
   }
   return out;
+}
+
+// Every step recorded in the last turn.
+inline std::string DescribeTrace(const CpuPlayer& cpu) {
+  return DescribeTrace(cpu.steps, cpu.stepCount);
 }
 
 inline std::string DescribeSounds(const Recorder& recorder) {
