@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ai/cpu_player.h"
-#include "tests/support/trace.h"
 #include "tests/support/position.h"
 #include "tests/support/recorder.h"
+#include "tests/support/trace.h"
 
 namespace {
 

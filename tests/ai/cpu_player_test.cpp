@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/trace.h"
 #include "tests/support/position.h"
 #include "tests/support/recorder.h"
+#include "tests/support/trace.h"
 
 namespace {
 
