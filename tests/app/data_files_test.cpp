@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -21,6 +22,7 @@ class DataFilesTest : public testing::Test {
   void TearDown() override {
     QDir::setCurrent(previousDir);
     QDir(besideProgram).removeRecursively();
+    QDir(installed).removeRecursively();
   }
 
   static void Touch(const QString& path) {
@@ -34,6 +36,9 @@ class DataFilesTest : public testing::Test {
   // A folder of its own beside the test program, removed after each test.
   const QString besideProgram =
       QCoreApplication::applicationDirPath() + QStringLiteral("/data-files-test");
+  // The same folder where an installation keeps its data, relative to its program.
+  const QString installed = QCoreApplication::applicationDirPath() +
+                            QStringLiteral("/" KORDAVELMIX_DATA_FROM_PROGRAM "/data-files-test");
 };
 
 TEST_F(DataFilesTest, WorkingDirectoryFileWins) {
@@ -44,6 +49,15 @@ TEST_F(DataFilesTest, WorkingDirectoryFileWins) {
 }
 
 TEST_F(DataFilesTest, FallsBackToTheCopyBesideTheProgram) {
+  Touch(besideProgram + QStringLiteral("/piece.png"));
+  EXPECT_EQ(LocateDataFile("data-files-test/piece.png"),
+            besideProgram + QStringLiteral("/piece.png"));
+}
+
+TEST_F(DataFilesTest, ThenToTheInstalledCopy) {
+  Touch(installed + QStringLiteral("/piece.png"));
+  EXPECT_EQ(QFileInfo(LocateDataFile("data-files-test/piece.png")).canonicalFilePath(),
+            QFileInfo(installed + QStringLiteral("/piece.png")).canonicalFilePath());
   Touch(besideProgram + QStringLiteral("/piece.png"));
   EXPECT_EQ(LocateDataFile("data-files-test/piece.png"),
             besideProgram + QStringLiteral("/piece.png"));
