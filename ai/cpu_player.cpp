@@ -123,5 +123,5 @@ void CpuPlayer::BuildField(Field& field, const PieceSet& cpuSet, const PieceSet&
 }
 
 bool CpuPlayer::IsOnBoard(int row, int col) {
-  return row >= 0 && col >= 0 && row < 8 && col < 8;
+  return Board::IsOnBoard(row, col) != 0;
 }

@@ -104,6 +104,12 @@ class Board {
   std::int32_t originX;
   std::int32_t originY;
   std::int32_t cellSize;
+
+ private:
+  // 1 if a computer piece stands next to the square in the direction and the square behind it is
+  // on the board and empty: the short jump that HasCapture allows a man and CanCaptureAgain asks
+  // about.
+  int HasShortJump(int row, int col, int colStep, int rowStep) const;
 };
 
 // The one board of the process.

@@ -16,13 +16,7 @@ constexpr Direction kNoMoveDirs[4] = {{+1, -1}, {-1, -1}, {+1, +1}, {-1, +1}};
 // distance does not continue.
 int Board::CanCaptureAgain(int row, int col) const {
   for (const Direction& dir : kAgainDirs) {
-    const int midRow = row + dir.rowStep;
-    const int midCol = col + dir.colStep;
-    const int landRow = row + 2 * dir.rowStep;
-    const int landCol = col + 2 * dir.colStep;
-    if (IsOnBoard(midRow, midCol) && IsOccupied(cpu, midRow, midCol) &&
-        IsOnBoard(landRow, landCol) && !IsOccupied(player, landRow, landCol) &&
-        !IsOccupied(cpu, landRow, landCol)) {
+    if (HasShortJump(row, col, dir.colStep, dir.rowStep)) {
       return 1;
     }
   }

@@ -160,18 +160,22 @@ int Board::CanKingCapture(const Piece& piece, int colStep, int rowStep) const {
   }
 }
 
+int Board::HasShortJump(int row, int col, int colStep, int rowStep) const {
+  const int midRow = row + rowStep;
+  const int midCol = col + colStep;
+  const int landRow = row + 2 * rowStep;
+  const int landCol = col + 2 * colStep;
+  return IsOnBoard(midRow, midCol) && IsOccupied(cpu, midRow, midCol) &&
+         IsOnBoard(landRow, landCol) && !IsOccupied(player, landRow, landCol) &&
+         !IsOccupied(cpu, landRow, landCol);
+}
+
 int Board::HasCapture() const {
   for (int i = 0; i < player.count; ++i) {
     const Piece& piece = player.pieces[i];
     for (const Direction& dir : kCaptureDirs) {
       if (piece.state == Man) {
-        const int midRow = piece.row + dir.rowStep;
-        const int midCol = piece.col + dir.colStep;
-        const int landRow = piece.row + 2 * dir.rowStep;
-        const int landCol = piece.col + 2 * dir.colStep;
-        if (IsOnBoard(midRow, midCol) && IsOccupied(cpu, midRow, midCol) &&
-            IsOnBoard(landRow, landCol) && !IsOccupied(player, landRow, landCol) &&
-            !IsOccupied(cpu, landRow, landCol)) {
+        if (HasShortJump(piece.row, piece.col, dir.colStep, dir.rowStep)) {
           return 1;
         }
       } else if (CanKingCapture(piece, dir.colStep, dir.rowStep)) {

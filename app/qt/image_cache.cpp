@@ -10,7 +10,12 @@ void ImageCache::NewFrame() {
 }
 
 const QImage& ImageCache::Image(const char* path, QSize size) {
-  Entry& entry = entries[QByteArray(path)];
+  // Looked up without copying the path: this runs for every piece of every frame.
+  auto found = entries.find(QByteArray::fromRawData(path, static_cast<qsizetype>(qstrlen(path))));
+  if (found == entries.end()) {
+    found = entries.insert(QByteArray(path), Entry{});
+  }
+  Entry& entry = *found;
   if (entry.checkedInFrame != frame) {
     entry.checkedInFrame = frame;
     const QString file = LocateDataFile(path);
