@@ -4,12 +4,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
+#include "app/common/shell.h"
 
-constexpr char kCaption[] = "О программе Kordavelmix";
-constexpr char kVersion[] = "Игра Kordavelmix, Версия " KORDAVELMIX_VERSION;
-constexpr char kCopyright[] = "© 2026 Команда Kordavelmix";
-constexpr char kOk[] = "ОК";
+namespace {
 
 // A rectangle in dialog units: x, y, width, height.
 struct DialogRect {
@@ -19,12 +16,10 @@ struct DialogRect {
   int height;
 };
 
-constexpr DialogRect kIconRect{14, 14, 20, 20};
-constexpr DialogRect kVersionRect{42, 14, 114, 8};
-constexpr DialogRect kCopyrightRect{42, 26, 114, 8};
-constexpr DialogRect kOkRect{113, 41, 50, 14};
-constexpr int kDialogWidth = 170;
-constexpr int kDialogHeight = 62;
+constexpr DialogRect kIconRect{KORDAVELMIX_ABOUT_ICON_RECT};
+constexpr DialogRect kVersionRect{KORDAVELMIX_ABOUT_VERSION_RECT};
+constexpr DialogRect kCopyrightRect{KORDAVELMIX_ABOUT_COPYRIGHT_RECT};
+constexpr DialogRect kOkRect{KORDAVELMIX_ABOUT_OK_RECT};
 
 // The average character width is measured over the 52 Latin letters, as dialog units are defined.
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
@@ -35,7 +30,7 @@ constexpr int kAlphabetLength = 52;
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-  setWindowTitle(QString::fromUtf8(kCaption));
+  setWindowTitle(QString::fromUtf8(KORDAVELMIX_ABOUT_CAPTION));
 
   const QFontMetricsF metrics(font());
   const qreal unitX = metrics.horizontalAdvance(QLatin1String(kAlphabet)) / kAlphabetLength / 4;
@@ -48,18 +43,18 @@ AboutDialog::AboutDialog(QWidget* parent)
   auto* icon = new QLabel(this);
   icon->setGeometry(toPixels(kIconRect));
 
-  auto* version = new QLabel(QString::fromUtf8(kVersion), this);
+  auto* version = new QLabel(QString::fromUtf8(KORDAVELMIX_ABOUT_VERSION), this);
   version->setTextFormat(Qt::PlainText);
   version->setGeometry(toPixels(kVersionRect));
 
-  auto* copyright = new QLabel(QString::fromUtf8(kCopyright), this);
+  auto* copyright = new QLabel(QString::fromUtf8(KORDAVELMIX_ABOUT_COPYRIGHT), this);
   copyright->setTextFormat(Qt::PlainText);
   copyright->setGeometry(toPixels(kCopyrightRect));
 
-  auto* ok = new QPushButton(QString::fromUtf8(kOk), this);
+  auto* ok = new QPushButton(QString::fromUtf8(KORDAVELMIX_OK), this);
   ok->setGeometry(toPixels(kOkRect));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-  setFixedSize(qRound(kDialogWidth * unitX), qRound(kDialogHeight * unitY));
+  setFixedSize(qRound(KORDAVELMIX_ABOUT_WIDTH * unitX), qRound(KORDAVELMIX_ABOUT_HEIGHT * unitY));
 }

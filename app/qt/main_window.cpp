@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/common/shell.h"
 #include "app/qt/about_dialog.h"
 #include "app/qt/board_widget.h"
 #include "game/board.h"
@@ -16,23 +17,14 @@
 
 namespace {
 
-constexpr char kTitle[] = "Kordavelmix";
-constexpr char kGameMenu[] = "&Игра";
-constexpr char kNewGameItem[] = "Новая игра";
-constexpr char kExitItem[] = "Вы&ход";
-constexpr char kHelpMenu[] = "&Справка";
-constexpr char kAboutItem[] = "&О программе...";
-constexpr char kNewGameQuestion[] = "Вы хотите начать новую игру?";
-constexpr char kNewGameCaption[] = "Новая игра";
+// The new-game question's buttons; Windows names them itself.
 constexpr char kYes[] = "Да";
 constexpr char kNo[] = "Нет";
 constexpr char kIcon[] = ":/kordavelmix.png";
 
-// The board's side before the first size change, and where the window opens.
-constexpr int kInitialBoard = 500;
-constexpr QPoint kInitialPosition{50, 50};
-// The narrowest score panel the size rule allows right of the board.
-constexpr int kMinPanelWidth = 350;
+using Shell::kInitialBoard;
+using Shell::kMinPanelWidth;
+constexpr QPoint kInitialPosition{Shell::kInitialX, Shell::kInitialY};
 
 QString Text(const char* utf8) {
   return QString::fromUtf8(utf8);
@@ -42,7 +34,7 @@ QString Text(const char* utf8) {
 
 MainWindow::MainWindow(SoundPlayer& sounds)
     : board(new BoardWidget(this)), frontend(*this, *board, sounds) {
-  setWindowTitle(Text(kTitle));
+  setWindowTitle(Text(KORDAVELMIX_TITLE));
   setWindowIcon(QIcon(QString::fromLatin1(kIcon)));
   BuildMenu();
   setCentralWidget(board);
@@ -62,15 +54,15 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildMenu() {
-  QMenu* game = menuBar()->addMenu(Text(kGameMenu));
-  QAction* newGame = game->addAction(Text(kNewGameItem), this, [this] { NewGame(); });
+  QMenu* game = menuBar()->addMenu(Text(KORDAVELMIX_MENU_GAME));
+  QAction* newGame = game->addAction(Text(KORDAVELMIX_MENU_NEW_GAME), this, [this] { NewGame(); });
   newGame->setObjectName(QStringLiteral("newGameAction"));
   game->addSeparator();
-  QAction* exit = game->addAction(Text(kExitItem), this, [this] { Exit(); });
+  QAction* exit = game->addAction(Text(KORDAVELMIX_MENU_EXIT), this, [this] { Exit(); });
   exit->setObjectName(QStringLiteral("exitAction"));
 
-  QMenu* help = menuBar()->addMenu(Text(kHelpMenu));
-  QAction* about = help->addAction(Text(kAboutItem), this, [this] { About(); });
+  QMenu* help = menuBar()->addMenu(Text(KORDAVELMIX_MENU_HELP));
+  QAction* about = help->addAction(Text(KORDAVELMIX_MENU_ABOUT), this, [this] { About(); });
   about->setObjectName(QStringLiteral("aboutAction"));
   about->setShortcuts(
       {QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
@@ -120,8 +112,9 @@ void MainWindow::PlaceFrame() {
 }
 
 void MainWindow::NewGame() {
-  QMessageBox question(QMessageBox::Question, Text(kNewGameCaption), Text(kNewGameQuestion),
-                       QMessageBox::Yes | QMessageBox::No, this);
+  QMessageBox question(QMessageBox::Question, Text(KORDAVELMIX_NEW_GAME_CAPTION),
+                       Text(KORDAVELMIX_NEW_GAME_QUESTION), QMessageBox::Yes | QMessageBox::No,
+                       this);
   question.button(QMessageBox::Yes)->setText(Text(kYes));
   question.button(QMessageBox::No)->setText(Text(kNo));
   if (RunModal(question, *this) == QMessageBox::Yes) {

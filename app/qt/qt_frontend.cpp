@@ -4,12 +4,10 @@
 #include <QPushButton>
 #include <QString>
 
+#include "app/common/shell.h"
 #include "app/qt/sound_player.h"
 
 namespace {
-
-// The OK button of the game's message boxes, in Cyrillic letters like the rest of the window.
-constexpr char kOkText[] = "ОК";
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -32,7 +30,8 @@ void QtFrontend::PlaySound(Sound sound) {
 
 void QtFrontend::ShowMessage(std::string_view text, std::string_view caption) {
   QMessageBox box(QMessageBox::NoIcon, FromUtf8(caption), FromUtf8(text), QMessageBox::Ok, &owner);
-  box.button(QMessageBox::Ok)->setText(QString::fromUtf8(kOkText));
+  // The OK button in Cyrillic letters, like the rest of the window.
+  box.button(QMessageBox::Ok)->setText(QString::fromUtf8(KORDAVELMIX_OK));
   RunModal(box, owner);
 }
 

@@ -1,0 +1,42 @@
+/* The game's window as both desktop front ends show it: its title, menu, About box and new-game
+   question, where the window opens and the size rule's panel width. Plain macros in UTF-8, so that
+   the Windows resource script reads them as well as the C++ code does. */
+#pragma once
+
+#include "app/common/version.h"
+
+#define KORDAVELMIX_TITLE "Kordavelmix"
+
+#define KORDAVELMIX_MENU_GAME "&Игра"
+#define KORDAVELMIX_MENU_NEW_GAME "Новая игра"
+#define KORDAVELMIX_MENU_EXIT "Вы&ход"
+#define KORDAVELMIX_MENU_HELP "&Справка"
+#define KORDAVELMIX_MENU_ABOUT "&О программе..."
+
+#define KORDAVELMIX_NEW_GAME_QUESTION "Вы хотите начать новую игру?"
+#define KORDAVELMIX_NEW_GAME_CAPTION "Новая игра"
+
+/* The About box and its controls' places in dialog units: x, y, width, height. */
+#define KORDAVELMIX_ABOUT_CAPTION "О программе Kordavelmix"
+#define KORDAVELMIX_ABOUT_VERSION "Игра Kordavelmix, Версия " KORDAVELMIX_VERSION
+#define KORDAVELMIX_ABOUT_COPYRIGHT "© 2026 Команда Kordavelmix"
+#define KORDAVELMIX_OK "ОК"
+#define KORDAVELMIX_ABOUT_WIDTH 170
+#define KORDAVELMIX_ABOUT_HEIGHT 62
+#define KORDAVELMIX_ABOUT_ICON_RECT 14, 14, 20, 20
+#define KORDAVELMIX_ABOUT_VERSION_RECT 42, 14, 114, 8
+#define KORDAVELMIX_ABOUT_COPYRIGHT_RECT 42, 26, 114, 8
+#define KORDAVELMIX_ABOUT_OK_RECT 113, 41, 50, 14
+
+#ifndef RC_INVOKED
+namespace Shell {
+
+// The board's side before the first size change, and where the window's outer frame opens.
+inline constexpr int kInitialBoard = 500;
+inline constexpr int kInitialX = 50;
+inline constexpr int kInitialY = 50;
+// The narrowest score panel the size rule allows right of the board.
+inline constexpr int kMinPanelWidth = 350;
+
+}  // namespace Shell
+#endif
