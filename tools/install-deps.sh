@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that Kordavelmix needs, and only those that are missing; quick
 # when everything is present. "run" (the default for tools/run.sh) is what building and playing
-# the game needs; "test" adds the test tools: GoogleTest, Google Benchmark, clang with libFuzzer,
-# a private X server with its tools, the desktop-file validators and the packaging tools.
+# the game needs; "windows" what cross-building the Windows program needs; "test" adds to both
+# the test tools: GoogleTest, Google Benchmark, clang with libFuzzer, a private X server with its
+# tools, Wine, the desktop-file validators and the packaging tools.
 set -euo pipefail
 
 run_packages=(
@@ -10,18 +11,23 @@ run_packages=(
   qt6-base-dev libcanberra-dev libasound2-dev
   fonts-liberation sound-theme-freedesktop
 )
+windows_packages=(
+  make cmake g++-mingw-w64-x86-64
+)
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils xrestop imagemagick openbox sox
   desktop-file-utils appstream dpkg-dev file
+  wine wine64
 )
 
 case "${1:-test}" in
   run) packages=("${run_packages[@]}") ;;
-  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  windows) packages=("${windows_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${windows_packages[@]}" "${test_packages[@]}") ;;
   *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|windows|test]" >&2
     exit 2
     ;;
 esac

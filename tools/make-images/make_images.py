@@ -2,8 +2,9 @@
 """Draws the four piece images and the window icon of Kordavelmix and writes them as PNG files.
 
 Standard library only: every pixel is computed here, 4 x 4 supersampled for smooth edges, and the
-PNG is written with zlib. Run from anywhere; the images land in images/ of the repository, and the
-same icon, drawn afresh at each size of the desktop's icon theme, in icons/hicolor/:
+PNG is written with zlib. Run from anywhere; the images land in images/ of the repository, the
+same icon, drawn afresh at each size of the desktop's icon theme, in icons/hicolor/, and the
+Windows program's icon file, with the sizes and colour depths Windows picks from, in app/win32/:
 
     python3 tools/make-images/make_images.py
 """
@@ -19,6 +20,11 @@ ICON_SIZE = 256
 DESKTOP_ICON_NAME = "io.github.kordavelmix.Kordavelmix"
 DESKTOP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 SUPERSAMPLE = 4
+# The Windows icon's images as (side, bits per pixel): 256 colours for old displays and themes,
+# then true colour with alpha. The 256-pixel true-colour image is stored as PNG, the rest as
+# bitmaps.
+WINDOWS_ICON_IMAGES = ((256, 8), (48, 8), (32, 8), (16, 8), (256, 32), (64, 32), (48, 32), (32, 32),
+                       (16, 32))
 
 # Colours as (red, green, blue), 0-255.
 LIGHT_BODY = (244, 236, 214)
@@ -114,16 +120,108 @@ def render(size, sample):
     return rows
 
 
-def write_png(path, size, rows):
+def png_bytes(size, rows):
     def chunk(kind, data):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
     header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)  # 8-bit RGBA
     raw = b"".join(b"\x00" + row for row in rows)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) +
+            chunk(b"IEND", b""))
+
+
+def write_png(path, size, rows):
     with open(path, "wb") as out:
-        out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-                  chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+        out.write(png_bytes(size, rows))
+
+
+def median_cut(colours, count):
+    """A palette of at most count colours for the {(r, g, b): pixels} histogram: the box of colours
+    with the widest spread is split at its median, channel by channel, until there are enough."""
+    boxes = [list(colours.items())]
+
+    def spread(box):
+        return max(max(c[i] for c, _ in box) - min(c[i] for c, _ in box) for i in range(3))
+
+    while len(boxes) < count:
+        splittable = [b for b in boxes if len(b) > 1]
+        if not splittable:
+            break
+        box = max(splittable, key=spread)
+        boxes.remove(box)
+        channel = max(range(3), key=lambda i: max(c[i] for c, _ in box) - min(c[i] for c, _ in box))
+        box.sort(key=lambda item: item[0][channel])
+        half, seen, cut = sum(n for _, n in box) / 2, 0, 1
+        for i, (_, n) in enumerate(box[:-1]):
+            seen += n
+            cut = i + 1
+            if seen >= half:
+                break
+        boxes += [box[:cut], box[cut:]]
+    palette = []
+    for box in boxes:
+        total = sum(n for _, n in box)
+        palette.append(tuple(round(sum(c[i] * n for c, n in box) / total) for i in range(3)))
+    return palette
+
+
+def bmp_icon_image(size, rows, bits):
+    """An icon image as Windows stores it: a bitmap header of twice the height, the colours from
+    the bottom row up (8 bits through a palette, or 32 bits with alpha), then the 1-bit mask that
+    marks the transparent pixels."""
+    def padded(row):
+        return row + bytes(-len(row) % 4)
+
+    opaque = [[row[4 * x + 3] >= 128 for x in range(size)] for row in rows]
+    if bits == 8:
+        histogram = {}
+        for y, row in enumerate(rows):
+            for x in range(size):
+                if opaque[y][x]:
+                    colour = tuple(row[4 * x:4 * x + 3])
+                    histogram[colour] = histogram.get(colour, 0) + 1
+        # Entry 0 is black, the colour under the mask's transparent pixels.
+        palette = [(0, 0, 0)] + median_cut(histogram, 255)
+        palette += [(0, 0, 0)] * (256 - len(palette))
+        nearest = {}
+
+        def index(colour):
+            if colour not in nearest:
+                nearest[colour] = min(range(1, 256), key=lambda i: sum(
+                    (palette[i][c] - colour[c]) ** 2 for c in range(3)))
+            return nearest[colour]
+
+        colour_table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+        pixels = b"".join(padded(bytes(
+            index(tuple(row[4 * x:4 * x + 3])) if opaque[y][x] else 0 for x in range(size)))
+            for y, row in reversed(list(enumerate(rows))))
+    else:
+        colour_table = b""
+        pixels = b"".join(bytes(v for x in range(size) for v in (
+            row[4 * x + 2], row[4 * x + 1], row[4 * x], row[4 * x + 3])) for row in reversed(rows))
+    mask = b""
+    for y in reversed(range(size)):
+        bits_row = bytearray((size + 7) // 8)
+        for x in range(size):
+            if not opaque[y][x]:
+                bits_row[x // 8] |= 0x80 >> (x % 8)
+        mask += padded(bytes(bits_row))
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, bits, 0, len(pixels) + len(mask),
+                         0, 0, 256 if bits == 8 else 0, 0)
+    return header + colour_table + pixels + mask
+
+
+def write_ico(path, images):
+    """An .ico file of the (side, bits, bytes) images, in the order given."""
+    offset = 6 + 16 * len(images)
+    directory, data = b"", b""
+    for size, bits, image in images:
+        side = 0 if size == 256 else size
+        directory += struct.pack("<BBBBHHII", side, side, 0, 0, 1, bits, len(image), offset + len(data))
+        data += image
+    with open(path, "wb") as out:
+        out.write(struct.pack("<HHH", 0, 1, len(images)) + directory + data)
 
 
 def icon_sample(x, y):
@@ -156,11 +254,21 @@ def main():
     for name, look in pieces.items():
         rows = render(PIECE_SIZE, lambda x, y, look=look: piece_sample(x, y, *look))
         write_png(os.path.join(images, name), PIECE_SIZE, rows)
-    write_png(os.path.join(images, "kordavelmix.png"), ICON_SIZE, render(ICON_SIZE, icon_sample))
+    icons = {}
+
+    def icon(size):
+        if size not in icons:
+            icons[size] = render(size, icon_sample)
+        return icons[size]
+
+    write_png(os.path.join(images, "kordavelmix.png"), ICON_SIZE, icon(ICON_SIZE))
     for size in DESKTOP_ICON_SIZES:
         folder = os.path.join(root, "icons", "hicolor", f"{size}x{size}", "apps")
         os.makedirs(folder, exist_ok=True)
-        write_png(os.path.join(folder, DESKTOP_ICON_NAME + ".png"), size, render(size, icon_sample))
+        write_png(os.path.join(folder, DESKTOP_ICON_NAME + ".png"), size, icon(size))
+    write_ico(os.path.join(root, "app", "win32", "kordavelmix.ico"), [
+        (size, bits, png_bytes(size, icon(size)) if (size, bits) == (256, 32) else
+         bmp_icon_image(size, icon(size), bits)) for size, bits in WINDOWS_ICON_IMAGES])
 
 
 if __name__ == "__main__":

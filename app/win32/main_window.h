@@ -1,0 +1,26 @@
+// The game's one window on Windows: its class, its creation, and the routing of its messages.
+#pragma once
+
+#include <windows.h>
+
+// The longest window title and class name loaded from the string table, in UTF-16 units.
+inline constexpr int kMaxLoadString = 100;
+
+extern HINSTANCE appInstance;
+extern HWND mainWindow;
+extern WCHAR windowTitle[kMaxLoadString];
+extern WCHAR windowClassName[kMaxLoadString];
+
+// Registers the class of the main window: a full repaint after every size change, the program's
+// icons, the arrow cursor, the system window colour behind it and the game's menu.
+ATOM RegisterMainWindowClass(HINSTANCE instance);
+
+// Creates, shows and updates the main window, so that its first frame is painted before the
+// message loop runs; false when the window cannot be created.
+bool CreateMainWindow(HINSTANCE instance, int showMode);
+
+// Hands each message to the part of the game that handles it: the mouse to the turn controller,
+// paints to the paint routine, menu commands to New game, Exit and About, and size changes to the
+// size rule, which keeps a panel at least 350 pixels wide right of a board as high as the client
+// area.
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

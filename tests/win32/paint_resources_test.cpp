@@ -1,0 +1,183 @@
+// The paint on GDI+ over a long session: thousands of frames, with a drag and a path in between,
+// leave the process holding the same GDI objects and about the same memory as after the first
+// frame, and the last frame is drawn as fully as the first. A frame that leaked a device context,
+// a bitmap, an image, a brush, a pen or a font would show in one of the two counts.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+
+#include "ai/cpu_player.h"
+#include "app/win32/gdiplus_surface.h"
+#include "game/board.h"
+#include "render/appearance.h"
+#include "render/paint.h"
+// After windows.h, which they build on.
+#include <psapi.h>
+#include <winternl.h>
+
+namespace {
+
+constexpr int kWidth = 834;
+constexpr int kHeight = 441;
+// The long session paints a small client area: what a frame makes and releases does not depend on
+// its size, and small frames are quick to draw.
+constexpr int kSessionHeight = 48;
+constexpr int kFrames = 2000;
+// Heap noise of the process; a leak of anything drawn per frame exceeds it many times over.
+constexpr std::uint64_t kMemorySlack = 2 * 1024 * 1024;
+
+// Windows' own entry for one GDI object in the process's table of them; the table lies behind the
+// process environment block.
+struct GdiHandleEntry {
+  std::uint64_t kernelObject;
+  std::uint16_t processId;
+  std::uint16_t count;
+  std::uint16_t unique;
+  std::uint8_t type;
+  std::uint8_t flags;
+  std::uint64_t userObject;
+};
+constexpr std::size_t kGdiHandleTableEntries = 0x10000;
+constexpr std::size_t kPebGdiHandleTable = 0xF8;
+
+// The GDI objects the process holds. Windows counts them itself; Wine answers 0 there, so its
+// table of GDI objects is counted instead.
+int GdiObjectCount() {
+  const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  if (counted != 0) {
+    return static_cast<int>(counted);
+  }
+  PROCESS_BASIC_INFORMATION process{};
+  NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &process, sizeof process,
+                            nullptr);
+  const auto* peb = reinterpret_cast<const std::uint8_t*>(process.PebBaseAddress);
+  const auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + kPebGdiHandleTable);
+  if (table == nullptr) {
+    return -1;
+  }
+  int live = 0;
+  for (std::size_t i = 0; i < kGdiHandleTableEntries; ++i) {
+    if (table[i].type != 0 && table[i].kernelObject != 0) {
+      ++live;
+    }
+  }
+  return live;
+}
+
+std::uint64_t PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                       sizeof counters);
+  return counters.PrivateUsage;
+}
+
+// The window the frames are shown in: a device context with a 32-bit picture of the client area,
+// readable pixel by pixel.
+class FakeWindow {
+ public:
+  FakeWindow() {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kWidth;
+    info.bmiHeader.biHeight = -kHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    dc = CreateCompatibleDC(nullptr);
+    bitmap =
+        CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0);
+    previous = SelectObject(dc, bitmap);
+  }
+  ~FakeWindow() {
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+  }
+  FakeWindow(const FakeWindow&) = delete;
+  FakeWindow& operator=(const FakeWindow&) = delete;
+
+  void Paint() {
+    MemoryDcTarget target(dc);
+    PaintMainWindow(target);
+    GdiFlush();
+  }
+  void Clear() { std::fill(pixels, pixels + kWidth * kHeight, 0u); }
+  // The colour at (x, y) as opaque ARGB.
+  std::uint32_t At(int x, int y) const { return pixels[y * kWidth + x] | 0xFF000000u; }
+
+ private:
+  HDC dc;
+  HBITMAP bitmap;
+  HGDIOBJ previous;
+  std::uint32_t* pixels = nullptr;
+};
+
+class PaintResources : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    const Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+  }
+  void SetUp() override {
+    theBoard.NewGame();
+    clientWidth = kWidth;
+    boardWidth = boardHeight = kHeight;
+    // A path of three steps, drawn in red over the board.
+    theCpuPlayer.shownSteps = 3;
+    theCpuPlayer.steps[0] = {2, 1, 4, 3};
+    theCpuPlayer.steps[1] = {4, 3, 2, 5};
+    theCpuPlayer.steps[2] = {2, 5, 4, 7};
+  }
+  void TearDown() override {
+    theBoard.NewGame();
+    theCpuPlayer.shownSteps = 0;
+    boardWidth = boardHeight = clientWidth = 0;
+  }
+  static ULONG_PTR token;
+};
+ULONG_PTR PaintResources::token = 0;
+
+// What a frame at 834 x 441 shows at a few points: the squares, a piece of each side, the grey
+// panel and the red path.
+void ExpectFrameDrawn(const FakeWindow& window) {
+  EXPECT_EQ(window.At(10, 10), Colour::White);
+  EXPECT_EQ(window.At(55 + 2, 2), Colour::Dark);
+  EXPECT_EQ(window.At(800, 430), Colour::Panel);
+  EXPECT_NE(window.At(55 + 27, 27 + 10), Colour::Dark) << "no black man on row 0, column 1";
+  EXPECT_NE(window.At(27, 7 * 55 + 27 + 10), Colour::Dark) << "no white man on row 7, column 0";
+  EXPECT_EQ(window.At(2 * 55 + 27, 3 * 55 + 27), Colour::Path) << "no path through row 3, column 2";
+}
+
+TEST_F(PaintResources, ThousandsOfFramesHoldNothingAfterwards) {
+  FakeWindow window;
+  window.Paint();
+  ExpectFrameDrawn(window);
+  const int objects = GdiObjectCount();
+  ASSERT_GT(objects, 0);
+  // The heap settles over the first frames.
+  for (int i = 0; i < 100; ++i) {
+    window.Paint();
+  }
+  const std::uint64_t memory = PrivateBytes();
+
+  boardWidth = boardHeight = kSessionHeight;
+  theBoard.BeginDrag(0, 5, 3, 33);
+  for (int frame = 0; frame < kFrames; ++frame) {
+    theBoard.DragTo(frame % kWidth, frame % kSessionHeight);
+    window.Paint();
+    if (frame % 100 == 99) {
+      ASSERT_EQ(GdiObjectCount(), objects) << "after frame " << frame;
+    }
+  }
+  theBoard.EndDrag(0, 5);
+  boardWidth = boardHeight = kHeight;
+
+  EXPECT_LT(PrivateBytes(), memory + kMemorySlack);
+  window.Clear();
+  window.Paint();
+  ExpectFrameDrawn(window);
+}
+
+}  // namespace
