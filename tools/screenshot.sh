@@ -1,21 +1,36 @@
 #!/usr/bin/env bash
 # Takes docs/screenshot.png: starts a private X server, runs the built game from the repository
-# root, optionally plays one move with the mouse, and captures the window.
+# root, optionally plays one move with the mouse, and captures the window. With --windows it runs
+# the Windows program under Wine, in a Wine prefix of its own, and takes
+# docs/screenshot-windows.png.
 #
-#   tools/screenshot.sh [--move] [build-dir]     (build-dir defaults to build)
+#   tools/screenshot.sh [--move] [--windows] [build-dir]
 #
-# Needs Xvfb, xdotool and ImageMagick. Stops everything it started.
+# build-dir defaults to build, or build-windows with --windows. Needs Xvfb, xdotool and
+# ImageMagick, and Wine for --windows. Stops everything it started.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 move=false
-if [ "${1:-}" = "--move" ]; then
-  move=true
+windows=false
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --move) move=true ;;
+    --windows) windows=true ;;
+    *) break ;;
+  esac
   shift
+done
+if $windows; then
+  build_dir="${1:-build-windows}"
+  game="$build_dir/kordavelmix.exe"
+  shot=docs/screenshot-windows.png
+else
+  build_dir="${1:-build}"
+  game="$build_dir/app/qt/kordavelmix"
+  shot=docs/screenshot.png
 fi
-build_dir="${1:-build}"
-game="$build_dir/app/qt/kordavelmix"
-[ -x "$game" ] || { echo "no game at $game: build it first" >&2; exit 1; }
+[ -f "$game" ] || { echo "no game at $game: build it first" >&2; exit 1; }
 
 display=99
 while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
@@ -31,6 +46,9 @@ cleanup() {
   for pid in "${pids[@]}"; do
     wait "$pid" 2>/dev/null || true
   done
+  if $windows; then
+    wineserver -k 2>/dev/null || true
+  fi
   rm -rf "$runtime_dir"
 }
 trap cleanup EXIT
@@ -45,25 +63,34 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-QT_QPA_PLATFORM=xcb "$game" &
+if $windows; then
+  # A fresh prefix with "Times New Roman", which Wine lacks, drawn by Liberation Serif.
+  export WINEPREFIX="$runtime_dir/wine" WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
+  wineboot -i >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
+    /d 'Liberation Serif' /f >/dev/null 2>&1
+  wine "$game" &
+else
+  QT_QPA_PLATFORM=xcb "$game" &
+fi
 pids=($! "${pids[@]}")
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kordavelmix$' | head -1)
+window=$(timeout 40 xdotool search --sync --onlyvisible --name '^Kordavelmix$' | head -1)
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
 
 if $move; then
-  # The window opens 850 x 500 with a 19-pixel menu bar: the board is 481 high, cells 60 wide.
+  # Below a 19-pixel menu bar the board is as high as the rest of the window.
   # The player's man on row 5, column 0 steps to row 4, column 1.
   menu=19
-  cell=60
-  xdotool mousemove --window "$window" $((cell / 2)) $((menu + 5 * cell + cell / 2)) mousedown 1
-  xdotool mousemove --window "$window" $((cell + cell / 2 - 10)) $((menu + 4 * cell + cell / 2))
-  xdotool mousemove --window "$window" $((cell + cell / 2)) $((menu + 4 * cell + cell / 2)) \
-    mouseup 1
+  cell=$(((HEIGHT - menu) / 8))
+  top=$((Y + menu))
+  xdotool mousemove $((X + cell / 2)) $((top + 5 * cell + cell / 2)) mousedown 1 sleep 0.1 \
+    mousemove $((X + cell + cell / 2 - 10)) $((top + 4 * cell + cell / 2)) sleep 0.1 \
+    mousemove $((X + cell + cell / 2)) $((top + 4 * cell + cell / 2)) sleep 0.1 mouseup 1
   xdotool mousemove 1000 700
   sleep 1
 fi
 
 mkdir -p docs
-import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage docs/screenshot.png
-echo "docs/screenshot.png: ${WIDTH}x${HEIGHT}"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shot"
+echo "$shot: ${WIDTH}x${HEIGHT}"
