@@ -8,6 +8,9 @@
 # which set window, client_x and client_y (the screen point of the window's client area, its menu
 # bar included), client_width, client_height, menu_height and cell.
 
+# Window names are Russian: xdotool reads them, and Wine names files, in the locale's encoding.
+export LC_ALL=C.UTF-8
+
 # The colours of the frame the game draws, as "red green blue".
 light_square="250 230 110"
 dark_square="200 110 65"
