@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that Kordavelmix needs, and only those that are missing; quick
 # when everything is present. "run" (the default for tools/run.sh) is what building and playing
-# the game needs; "windows" what cross-building the Windows program needs; "test" adds to both
-# the test tools: GoogleTest, Google Benchmark, clang with libFuzzer, a private X server with its
+# the game needs; "windows" what cross-building the Windows program needs, "windows-package" that
+# and the MSI maker; "test" adds to all of them the test tools: GoogleTest, Google Benchmark, clang with libFuzzer, a private X server with its
 # tools, Wine, the desktop-file validators and the packaging tools.
 set -euo pipefail
 
@@ -13,6 +13,9 @@ run_packages=(
 )
 windows_packages=(
   make cmake g++-mingw-w64-x86-64
+)
+windows_package_packages=(
+  wixl
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -25,9 +28,13 @@ test_packages=(
 case "${1:-test}" in
   run) packages=("${run_packages[@]}") ;;
   windows) packages=("${windows_packages[@]}") ;;
-  test) packages=("${run_packages[@]}" "${windows_packages[@]}" "${test_packages[@]}") ;;
+  windows-package) packages=("${windows_packages[@]}" "${windows_package_packages[@]}") ;;
+  test)
+    packages=("${run_packages[@]}" "${windows_packages[@]}" "${windows_package_packages[@]}"
+      "${test_packages[@]}")
+    ;;
   *)
-    echo "usage: $0 [run|windows|test]" >&2
+    echo "usage: $0 [run|windows|windows-package|test]" >&2
     exit 2
     ;;
 esac

@@ -34,17 +34,14 @@ question_title='^Новая игра$'
 # window at x y width height:
 expected_client="54 73 842 473"
 
-# The MessageBeep types of the sounds, as Wine's trace prints them.
-asterisk=00000040
-exclamation=00000030
-simple_beep=ffffffff
-
 exe=""
 wm=none
 artifacts=""
 e2e_name="wine e2e"
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
+# shellcheck source=tests/e2e/wine-lib.sh
+source "$(dirname "$0")/wine-lib.sh"
 
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -60,30 +57,8 @@ case "$wm" in none | openbox) ;; *) fail "unknown window manager $wm" ;; esac
 e2e_name="wine e2e (window manager: $wm)"
 prepare_artifacts
 
-# --- Wine, in a prefix of this run's own ----------------------------------------------------
-
-# Wine names Unix files in the locale's encoding: the Cyrillic folder needs UTF-8.
-export LANG=C.UTF-8
-export WINEPREFIX="$work/prefix"
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEDEBUG=-all
-e2e_on_exit() {
-  if [ -n "$artifacts" ] && [ -f "$work/trace.log" ]; then
-    grep -E 'user32\.(MessageBeep|MessageBoxW|MoveWindow)' "$work/trace.log" \
-      >"$artifacts/calls.log" || true
-  fi
-  if [ -d "$WINEPREFIX" ]; then
-    timeout 10 wineserver -k 2>/dev/null || true
-  fi
-}
-
 start_x
-timeout 60 wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot did not make the prefix"
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
-  /d 'Liberation Serif' /f >/dev/null 2>&1
-# The trace names only the calls the checks read.
-wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ \
-  /d 'user32.MessageBeep;user32.MessageBoxW;user32.MoveWindow' /f >/dev/null 2>&1
+make_prefix
 
 # --- The game, from a folder a player might have unpacked it to -----------------------------
 
@@ -91,17 +66,7 @@ game_dir="$work/Игры и забавы/Кордавелмикс 1.0"
 mkdir -p "$game_dir/images" "$work/elsewhere"
 cp "$exe" "$game_dir/kordavelmix.exe"
 cp "$(dirname "$exe")"/images/*.png "$game_dir/images/"
-(cd "$work/elsewhere" && WINEDEBUG=-all,+relay exec wine "$game_dir/kordavelmix.exe") \
-  >"$work/game.log" 2>"$work/trace.log" &
-game_pid=$!
-pids+=("$game_pid")
-# The first start in a new prefix takes a while.
-wait_for 40 find_window || fail "no window titled Kordavelmix"
-
-# Every call of one function in the trace since the game started, its arguments one call a line.
-calls_of() {
-  sed -n "s/.*Call user32\.$1(\(.*\)) ret=.*/\1/p" "$work/trace.log"
-}
+start_game "$game_dir/kordavelmix.exe" "$work/elsewhere"
 
 # Whether a MoveWindow call's arguments (hex, as traced) are the given x, y, width, height and
 # repaint flag. The integer arguments travel in 64-bit registers, of which the call reads only the
@@ -130,9 +95,9 @@ wait_for_board
 
 # --- The frame: board, pieces, panel and score ----------------------------------------------
 
-expect_board start 5,6:white 5,0:white 2,1:black 2,7:black 4,7:empty 3,0:empty
 board_side=$((client_height - menu_height))
-read -r colour <<<"$(colours_at "$((client_x + client_width - 10)),$((client_y + client_height - 10))")"
+panel_point="$((client_x + client_width - 10)),$((client_y + client_height - 10))"
+read -r colour <<<"$(colours_at "$panel_point")"
 near "$colour" "$panel_grey" || fail "the panel is $colour, not grey"
 # The heading in green from 30 pixels right of the board, the two counts in blue below it, each
 # well drawn in its own band.
@@ -148,33 +113,7 @@ cpus=$(pixels_of_colour $((client_x + board_side + 5)) $((client_y + menu_height
 
 # --- Playing: sounds are MessageBeep calls ---------------------------------------------------
 
-beeps_seen=0
-# Forgets the calls so far: the next expect_beeps looks only at later ones.
-forget_beeps() {
-  beeps_seen=$(calls_of MessageBeep | wc -l)
-}
-# The types of the MessageBeep calls since forget_beeps, on one line.
-new_beeps() {
-  calls_of MessageBeep | tail -n +$((beeps_seen + 1)) | paste -sd ' '
-}
-beeps_are() {
-  [ "$(new_beeps)" = "$*" ]
-}
-expect_beeps() {
-  wait_for 5 beeps_are "$@" || fail "expected MessageBeep with '$*', the game called it with" \
-    "'$(new_beeps)'"
-}
-
-# A step: the man follows the pointer, lands, and the computer answers at once in red.
-forget_beeps
-read -r x1 y1 <<<"$(square_centre 5 6)"
-read -r x2 y2 <<<"$(square_centre 3 4)"
-xdotool mousemove "$x1" "$y1" mousedown 1 sleep 0.05 mousemove "$x2" "$y2"
-expect_board "carrying" 5,6:empty 3,4:white
-read -r x2 y2 <<<"$(square_centre 4 7)"
-xdotool mousemove "$x2" "$y2" sleep 0.05 mouseup 1
-expect_beeps $asterisk
-expect_board step 5,6:empty 4,7:white 2,1-3,0:red 3,0:black
+play_first_move
 
 # The next press hides the path; dropping the man where it stands is refused.
 forget_beeps
@@ -270,13 +209,6 @@ expect_board capture 4,5:empty 3,6:empty 2,7:white
 
 # --- The keyboard shortcuts and the About box -----------------------------------------------
 
-# Keys go to the game's window: the one with the focus, or the one under the pointer.
-focus_game() {
-  if [ "$wm" = openbox ]; then
-    xdotool windowactivate --sync "$window"
-  fi
-  xdotool mousemove $((client_x + client_width - 20)) $((client_y + client_height - 20)) sleep 0.2
-}
 about=""
 find_about() {
   about=$(xdotool search --onlyvisible --name "$about_title" 2>/dev/null | head -1) || true
@@ -296,13 +228,6 @@ done
 
 # --- The menu: New game and Exit ------------------------------------------------------------
 
-# Opens the "Игра" menu by a click on its title and picks an item with the keys given: Down to
-# the first item, Up round to the last.
-game_menu() {
-  focus_game
-  xdotool mousemove $((client_x + 18)) $((client_y + menu_height / 2)) sleep 0.2 click 1 \
-    sleep 0.5 key "$1" sleep 0.2 key Return
-}
 new_game_answer() {
   [ "$(sed -n 's/.*Ret  user32\.MessageBoxW() retval=\([0-9a-f]*\).*/\1/p' "$work/trace.log" |
     tail -1)" = "$1" ]
@@ -338,13 +263,5 @@ move=$(calls_of MoveWindow | tail -n +$((moves_before + 1)) | head -1)
 move_is "$move" 50 50 $((client_height_before + 350)) "$client_height_before" 0 ||
   fail "the size rule moved the window with MoveWindow($move)"
 
-# Exit: the last item of the "Игра" menu ends the program with status 0.
-game_menu Up
-game_ended() {
-  ! game_running
-}
-wait_for 10 game_ended || fail "Выход did not end the game"
-status=0
-wait "$game_pid" || status=$?
-[ "$status" -eq 0 ] || fail "the game ended with status $status"
+exit_by_menu
 echo "$e2e_name: passed"
