@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# The Debian package's round trip: builds the game, makes kordavelmix_<version>_<arch>.deb with
-# CPack, installs it with apt-get, plays the installed /usr/bin/kordavelmix end to end on a
-# private X server (without and with a window manager), then purges the package and checks that
+# The Debian package's round trip: makes kordavelmix_<version>_<arch>.deb (tools/package-debian.sh),
+# holds it to lintian, which must find no error and no warning, installs it with apt-get, plays the
+# installed /usr/games/kordavelmix end to end on a private X server (without and with a window
+# manager) and starts it natively on a Wayland compositor, then purges the package and checks that
 # nothing of it is left. Needs root, or sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=build
 app_id=io.github.kordavelmix.Kordavelmix
 
 sudo=()
@@ -15,40 +15,43 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 
 tools/install-deps.sh
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j"$(nproc)" --target kordavelmix e2e_play_sound
+# The sound player the X11 test compares the game's sounds with.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)" --target e2e_play_sound
 
-packages=$(mktemp -d)
-chmod a+rx "$packages"
+deb=$(tools/package-debian.sh | tail -1)
+[ -f "$deb" ] || { echo "no package was made" >&2; exit 1; }
+echo "Package: $deb"
+dpkg-deb --field "$deb" Package Version Section Depends Recommends
+echo "lintian:"
+lintian --display-info --fail-on error,warning "$deb"
+echo "lintian: no error and no warning"
+
 installed=false
 finish() {
   if $installed; then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get purge -y -qq kordavelmix >/dev/null
   fi
-  rm -rf "$packages"
 }
 trap finish EXIT
 
-cpack --config "$build/CPackConfig.cmake" -B "$packages" >/dev/null
-deb=$(echo "$packages"/kordavelmix_*.deb)
-[ -f "$deb" ] || { echo "cpack made no package" >&2; exit 1; }
-echo "Package: $deb"
-dpkg-deb --field "$deb" Package Version Section Depends
-
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "$deb"
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+  "$(realpath "$deb")"
 installed=true
 for wm in none openbox; do
   tests/e2e/run-e2e.sh --prefix /usr --wm "$wm" \
-    --sound-program "$build/tests/e2e/e2e_play_sound" --artifacts "$build/e2e-deb-$wm"
+    --sound-program build/tests/e2e/e2e_play_sound --artifacts "build/e2e-deb-$wm"
 done
+tests/e2e/run-wayland-e2e.sh --prefix /usr --artifacts build/e2e-deb-wayland
 
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get purge -y -qq kordavelmix >/dev/null
 installed=false
-for left in /usr/bin/kordavelmix /usr/share/kordavelmix "/usr/share/applications/$app_id.desktop" \
+for left in /usr/games/kordavelmix /usr/share/kordavelmix /usr/share/doc/kordavelmix \
+  /usr/share/man/man6/kordavelmix.6.gz "/usr/share/applications/$app_id.desktop" \
   "/usr/share/metainfo/$app_id.metainfo.xml"; do
   if [ -e "$left" ]; then
     echo "still there after the purge: $left" >&2
     exit 1
   fi
 done
-echo "Package round trip passed: installed, played, purged."
+echo "Package round trip passed: lintian-clean, installed, played, purged."

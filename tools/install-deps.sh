@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that Kordavelmix needs, and only those that are missing; quick
 # when everything is present. "run" (the default for tools/run.sh) is what building and playing
-# the game needs; "windows" what cross-building the Windows program needs, "windows-package" that
-# and the MSI maker; "test" adds to all of them the test tools: GoogleTest, Google Benchmark, clang with libFuzzer, a private X server with its
+# the game needs, "debian-package" that and the Debian packaging tools; "windows" what
+# cross-building the Windows program needs, "windows-package" that and the MSI maker; "test" adds
+# to all of them the test tools: GoogleTest, Google Benchmark, clang with libFuzzer, a private X server with its
 # tools, Wine, the desktop-file validators and the packaging tools.
 set -euo pipefail
 
@@ -10,6 +11,9 @@ run_packages=(
   g++ make cmake pkg-config
   qt6-base-dev libcanberra-dev libasound2-dev
   fonts-liberation sound-theme-freedesktop
+)
+debian_package_packages=(
+  dpkg-dev file
 )
 windows_packages=(
   make cmake g++-mingw-w64-x86-64
@@ -21,20 +25,21 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils xrestop imagemagick openbox sox
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream lintian weston qt6-wayland
   wine wine64
 )
 
 case "${1:-test}" in
   run) packages=("${run_packages[@]}") ;;
+  debian-package) packages=("${run_packages[@]}" "${debian_package_packages[@]}") ;;
   windows) packages=("${windows_packages[@]}") ;;
   windows-package) packages=("${windows_packages[@]}" "${windows_package_packages[@]}") ;;
   test)
-    packages=("${run_packages[@]}" "${windows_packages[@]}" "${windows_package_packages[@]}"
-      "${test_packages[@]}")
+    packages=("${run_packages[@]}" "${debian_package_packages[@]}" "${windows_packages[@]}"
+      "${windows_package_packages[@]}" "${test_packages[@]}")
     ;;
   *)
-    echo "usage: $0 [run|windows|windows-package|test]" >&2
+    echo "usage: $0 [run|debian-package|windows|windows-package|test]" >&2
     exit 2
     ;;
 esac

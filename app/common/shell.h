@@ -3,7 +3,7 @@
    the Windows resource script reads them as well as the C++ code does. */
 #pragma once
 
-#include "app/common/version.h"
+#include "app/common/identity.h"
 
 #define KORDAVELMIX_TITLE "Kordavelmix"
 

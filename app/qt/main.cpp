@@ -1,11 +1,14 @@
 #include <QApplication>
 
+#include "app/common/identity.h"
 #include "app/qt/main_window.h"
 #include "app/qt/sound_player.h"
 #include "game/board.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  // Ties the window to its menu entry and icon: the Wayland app id, and the X11 class.
+  QGuiApplication::setDesktopFileName(QStringLiteral(KORDAVELMIX_APP_ID));
   CanberraSoundPlayer sounds;
   MainWindow window(sounds);
   window.show();

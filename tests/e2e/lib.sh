@@ -91,6 +91,26 @@ read_box() {
   box_height=$(awk '/  Height:/ { print $2 }' <<<"$info")
 }
 
+# --- The installed game ---------------------------------------------------------------------
+
+# Sets prefix, game and data from build (installed into a prefix of the run's own first) or
+# prefix (an installation already there, such as /usr from the Debian package): the program in
+# games/, where Debian puts games, or in bin/, and its data folder.
+locate_installation() {
+  if { [ -z "$build" ] && [ -z "$prefix" ]; } || { [ -n "$build" ] && [ -n "$prefix" ]; }; then
+    fail "give either --build or --prefix"
+  fi
+  if [ -n "$build" ]; then
+    prefix="$work/prefix"
+    cmake --install "$build" --prefix "$prefix" >/dev/null
+  fi
+  prefix=$(realpath "$prefix")
+  game="$prefix/games/kordavelmix"
+  [ -x "$game" ] || game="$prefix/bin/kordavelmix"
+  [ -x "$game" ] || fail "no program in $prefix/games or $prefix/bin"
+  data="$prefix/share/kordavelmix"
+}
+
 # --- The game's window ----------------------------------------------------------------------
 
 game_running() {

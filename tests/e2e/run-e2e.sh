@@ -48,9 +48,6 @@ while [ $# -gt 0 ]; do
   esac
   shift 2
 done
-if { [ -z "$build" ] && [ -z "$prefix" ]; } || { [ -n "$build" ] && [ -n "$prefix" ]; }; then
-  fail "give either --build or --prefix"
-fi
 [ -x "$sound_program" ] || fail "no sound program at '$sound_program'"
 # The programs run from other folders below.
 sound_program=$(realpath "$sound_program")
@@ -65,14 +62,7 @@ e2e_on_exit() {
 
 # --- The installation -----------------------------------------------------------------------
 
-if [ -n "$build" ]; then
-  prefix="$work/prefix"
-  cmake --install "$build" --prefix "$prefix" >/dev/null
-fi
-prefix=$(realpath "$prefix")
-game="$prefix/bin/kordavelmix"
-data="$prefix/share/kordavelmix"
-[ -x "$game" ] || fail "no program at $game"
+locate_installation
 desktop="$prefix/share/applications/$app_id.desktop"
 [ -f "$desktop" ] || fail "no desktop entry at $desktop"
 grep -qx "Exec=kordavelmix" "$desktop" || fail "the desktop entry does not start kordavelmix"
