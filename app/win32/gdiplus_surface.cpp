@@ -40,20 +40,6 @@ const std::filesystem::path& ProgramFolder() {
   return folder;
 }
 
-GpFontFamily* CreateFamily(std::string_view family) {
-  GpFontFamily* created = nullptr;
-  if (GdipCreateFontFamilyFromName(Widen(family).c_str(), nullptr, &created) == Ok) {
-    return created;
-  }
-  for (const FamilySubstitute& entry : kFamilySubstitutes) {
-    if (entry.family == family &&
-        GdipCreateFontFamilyFromName(entry.substitute, nullptr, &created) == Ok) {
-      return created;
-    }
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 GdiplusSurface::GdiplusSurface(HDC dc) {
@@ -133,6 +119,30 @@ void GdiplusSurface::DrawText(std::string_view text, const FontSpec& font, std::
     GdipDeleteFont(face);
   }
   GdipDeleteFontFamily(family);
+}
+
+// The name is looked up once per surface: a family GDI+ does not know costs a search of every
+// installed font, and every line of the score asks for the same family.
+GpFontFamily* GdiplusSurface::CreateFamily(std::string_view family) {
+  if (!familyName || familyName->requested != family) {
+    familyName = FamilyName{std::string(family), Widen(family)};
+    GpFontFamily* found = nullptr;
+    if (GdipCreateFontFamilyFromName(familyName->name.c_str(), nullptr, &found) == Ok) {
+      return found;
+    }
+    familyName->name.clear();
+    for (const FamilySubstitute& entry : kFamilySubstitutes) {
+      if (entry.family == family) {
+        familyName->name = entry.substitute;
+      }
+    }
+  }
+  GpFontFamily* created = nullptr;
+  if (familyName->name.empty() ||
+      GdipCreateFontFamilyFromName(familyName->name.c_str(), nullptr, &created) != Ok) {
+    return nullptr;
+  }
+  return created;
 }
 
 const GdiplusSurface::LoadedImage* GdiplusSurface::Loaded(const char* path) {

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "app/win32/gdiplus_api.h"
 #include "render/surface.h"
@@ -12,7 +14,9 @@
 // default quality settings: no antialiasing of shapes or images. Font sizes in points follow the
 // device's resolution. Each piece image is decoded from its PNG file at its first use in the
 // surface's lifetime and released with the surface, so no image outlives a frame. Every brush,
-// pen, font and family is made for its one drawing call and released at once.
+// pen, font and family is made for its one drawing call and released at once; where GDI+ knows a
+// family only by a substitute's name ("Times" as "Times New Roman"), the name found is kept for
+// the surface's lifetime.
 class GdiplusSurface : public Surface {
  public:
   explicit GdiplusSurface(HDC dc);
@@ -38,8 +42,17 @@ class GdiplusSurface : public Surface {
   const LoadedImage* Loaded(const char* path);
   // Decodes the piece image at path (found as FindDataFile finds it); none when it cannot.
   static Gdiplus::GpImage* DecodeImage(const char* path);
+  // The font family of that name, or of its substitute; none when GDI+ finds neither.
+  Gdiplus::GpFontFamily* CreateFamily(std::string_view family);
+
+  // The name GDI+ finds a requested family by; empty when it finds none.
+  struct FamilyName {
+    std::string requested;
+    std::wstring name;
+  };
 
   Gdiplus::GpGraphics* graphics = nullptr;
+  std::optional<FamilyName> familyName;
   // A frame draws the four piece images at most.
   std::array<LoadedImage, 4> images{};
 };

