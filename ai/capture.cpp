@@ -7,8 +7,6 @@
 
 namespace {
 
-// The order in which a capturing piece, man or king, tries the diagonals at every square.
-constexpr Direction kCaptureDirs[4] = {{+1, +1}, {-1, +1}, {+1, -1}, {-1, -1}};
 constexpr int kNoCapture = -1;
 
 // One capture found on the grid: the player piece to take and the square to land on.
@@ -21,11 +19,11 @@ struct Capture {
 
 // A capture jumps a player piece onto the empty square right behind it. A man takes only the piece
 // right next to it; a king first walks over empty squares, and its own pieces and the squares it
-// left in this chain (marked FieldLeft) stop the walk. Returns the index in kCaptureDirs of the
-// first direction that offers a jump, or kNoCapture.
+// left in this chain (marked FieldLeft) stop the walk. The diagonals are tried in the order of
+// kDiagonals; returns the index there of the first that offers a jump, or kNoCapture.
 int FindCapture(const Field& field, int row, int col, bool fromAfar, Capture& capture) {
   for (int d = 0; d < 4; ++d) {
-    const Direction dir = kCaptureDirs[d];
+    const Direction dir = kDiagonals[d];
     int takenRow = row + dir.rowStep;
     int takenCol = col + dir.colStep;
     while (fromAfar && CpuPlayer::IsOnBoard(takenRow, takenCol) &&
@@ -58,9 +56,7 @@ int FindKingCapture(const Field& field, int row, int col, Capture& capture) {
 // caller, whose marks differ between men and kings.
 void PlayCapture(CpuPlayer& cpu, PieceSet& playerSet, Piece& piece, const Capture& capture) {
   theBoard.RemovePiece(playerSet, capture.takenRow, capture.takenCol);
-  cpu.RecordStep(piece.row, piece.col, capture.landRow, capture.landCol);
-  piece.row = capture.landRow;
-  piece.col = capture.landCol;
+  cpu.MovePiece(piece, capture.landRow, capture.landCol);
 }
 
 // A king capture on the grid: the square left may not be crossed or landed on again in this chain.
@@ -80,9 +76,7 @@ void SlideKing(CpuPlayer& cpu, Field& field, Piece& king, Direction dir) {
     if (CpuPlayer::CountFreeNeighbours(field, row, col) == 4) {
       FieldAt(field, king.row, king.col) = FieldEmpty;
       FieldAt(field, row, col) = FieldCpu;
-      cpu.RecordStep(king.row, king.col, row, col);
-      king.row = row;
-      king.col = col;
+      cpu.MovePiece(king, row, col);
       return;
     }
     row += dir.rowStep;
@@ -102,7 +96,7 @@ bool PlayKingChain(CpuPlayer& cpu, Field& field, PieceSet& playerSet, Piece& kin
     captured = true;
     Capture next{};
     if (FindKingCapture(field, king.row, king.col, next) == kNoCapture) {
-      SlideKing(cpu, field, king, kCaptureDirs[d]);
+      SlideKing(cpu, field, king, kDiagonals[d]);
       return true;
     }
     MarkKingCapture(field, king, next);
@@ -145,7 +139,7 @@ bool CpuPlayer::TryCapture(PieceSet& playerSet, PieceSet& cpuSet, Piece& piece) 
 
 int CpuPlayer::CountFreeNeighbours(const Field& field, int row, int col) {
   int freeCount = 0;
-  for (const Direction dir : kNeighbourDirs) {
+  for (const Direction dir : kDiagonals) {
     const int r = row + dir.rowStep;
     const int c = col + dir.colStep;
     if (!IsOnBoard(r, c) || FieldAt(field, r, c) == FieldEmpty) {

@@ -10,15 +10,10 @@ CpuPlayer theCpuPlayer;
 
 namespace {
 
-// The quiet-move directions: men take the first kManMoveDirCount (forward), kings all four.
-constexpr Direction kMoveDirs[4] = {{-1, +1}, {+1, +1}, {+1, -1}, {-1, -1}};
+// The quiet-move directions: men take the first two (their forward steps), kings all four.
+constexpr Direction kMoveDirs[4] = {kCpuForward[0], kCpuForward[1], Diagonal::UpRight,
+                                    Diagonal::UpLeft};
 constexpr int kManMoveDirCount = 2;
-
-void PlayQuietStep(CpuPlayer& cpu, Piece& piece, int row, int col) {
-  cpu.RecordStep(piece.row, piece.col, row, col);
-  piece.row = row;
-  piece.col = col;
-}
 
 bool IsEmptySquare(const Field& field, int row, int col) {
   return CpuPlayer::IsOnBoard(row, col) && FieldAt(field, row, col) == FieldEmpty;
@@ -61,7 +56,7 @@ int CpuPlayer::MakeMove(PieceSet& cpuSet, PieceSet& playerSet) {
         fallbackRow = row;
         fallbackCol = col;
         if (IsSafeSquare(field, row, col)) {
-          PlayQuietStep(*this, piece, row, col);
+          MovePiece(piece, row, col);
           return MakeMoveResult::Moved;
         }
       }
@@ -80,20 +75,20 @@ int CpuPlayer::MakeMove(PieceSet& cpuSet, PieceSet& playerSet) {
         row += dir.rowStep;
         col += dir.colStep;
       }
-      PlayQuietStep(*this, piece, row, col);
+      MovePiece(piece, row, col);
       return MakeMoveResult::Moved;
     }
   }
 
   if (fallbackRow >= 0) {
-    PlayQuietStep(*this, cpuSet.pieces[fallbackPiece], fallbackRow, fallbackCol);
+    MovePiece(cpuSet.pieces[fallbackPiece], fallbackRow, fallbackCol);
     return MakeMoveResult::Moved;
   }
   return MakeMoveResult::NoMove;
 }
 
 bool CpuPlayer::IsSafeSquare(const Field& field, int row, int col) {
-  for (const Direction dir : kNeighbourDirs) {
+  for (const Direction dir : kDiagonals) {
     const int r = row + dir.rowStep;
     const int c = col + dir.colStep;
     if (IsOnBoard(r, c) && FieldAt(field, r, c) == FieldPlayer) {
@@ -110,6 +105,12 @@ void CpuPlayer::RecordStep(int fromRow, int fromCol, int toRow, int toCol) {
   steps[stepCount] = MoveStep{fromRow, fromCol, toRow, toCol};
   ++stepCount;
   ++shownSteps;
+}
+
+void CpuPlayer::MovePiece(Piece& piece, int row, int col) {
+  RecordStep(piece.row, piece.col, row, col);
+  piece.row = row;
+  piece.col = col;
 }
 
 void CpuPlayer::BuildField(Field& field, const PieceSet& cpuSet, const PieceSet& playerSet) {

@@ -23,8 +23,9 @@ enum FieldValue : std::int8_t {
   FieldLeft = 5     // a square the capturing piece has left during the current chain
 };
 
-// The working grid built from both sides' pieces: 8 x 8 signed bytes, entry row * 8 + column.
-using Field = std::array<std::int8_t, 64>;
+// The working grid built from both sides' pieces: one signed byte a square, entry
+// row * kBoardSide + column.
+using Field = std::array<std::int8_t, kBoardSide * kBoardSide>;
 
 class CpuPlayer {
  public:
@@ -42,6 +43,8 @@ class CpuPlayer {
   static bool HasPieceAt(const PieceSet& set, int row, int col);
 
   void RecordStep(int fromRow, int fromCol, int toRow, int toCol);
+  // Records the step from the piece's square to (row, col) in the trace, then moves it there.
+  void MovePiece(Piece& piece, int row, int col);
   static void BuildField(Field& field, const PieceSet& cpuSet, const PieceSet& playerSet);
   static bool IsOnBoard(int row, int col);
 

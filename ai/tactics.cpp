@@ -7,14 +7,9 @@
 
 namespace {
 
-// A square relative to the computer piece under consideration; forward is row + 1.
-struct Offset {
-  std::int8_t rowStep;
-  std::int8_t colStep;
-};
-
-// The two forward steps, in the order the crowning and edge rules try them.
-constexpr Offset kTacticalDirs[2] = {{+1, -1}, {+1, +1}};
+// A square relative to the computer piece under consideration, P, as a column and a row step of
+// up to two squares; forward is row + 1.
+using Offset = Direction;
 
 // A player piece next to P could jump it onto the free target behind it; a computer piece on one
 // of the blocker squares, which lie one forward step behind the target, covers it.
@@ -26,10 +21,10 @@ struct BlockPattern {
 };
 
 constexpr BlockPattern kBlockPatterns[4] = {
-    {{+1, +1}, {-1, -1}, {{-2, -2}, {-2, 0}}, 2},
-    {{+1, -1}, {-1, +1}, {{-2, +2}, {-2, 0}}, 2},
-    {{-1, +1}, {+1, -1}, {{0, -2}}, 1},
-    {{-1, -1}, {+1, +1}, {{0, +2}}, 1},
+    {{+1, +1}, {-1, -1}, {{-2, -2}, {0, -2}}, 2},
+    {{-1, +1}, {+1, -1}, {{+2, -2}, {0, -2}}, 2},
+    {{+1, -1}, {-1, +1}, {{-2, 0}}, 1},
+    {{-1, -1}, {+1, +1}, {{+2, 0}}, 1},
 };
 
 // A threatened P steps forward onto a free square that no player piece watches from beyond.
@@ -39,7 +34,7 @@ struct Escape {
 };
 
 constexpr Escape kEscapeRight = {{+1, +1}, {+2, +2}};
-constexpr Escape kEscapeLeft = {{+1, -1}, {+2, -2}};
+constexpr Escape kEscapeLeft = {{-1, +1}, {-2, +2}};
 
 // A threat holds when a player piece stands on one of the attacker squares and, for a rule that
 // asks it, the landing square of the jump over P is free.
@@ -54,18 +49,16 @@ struct EscapeRule {
 
 constexpr EscapeRule kEscapeRules[3] = {
     // A: jumped from the front left onto the back right, P steps away to the front right.
-    {{{+1, -1}}, 1, true, {-1, +1}, {kEscapeRight}, 1},
+    {{{-1, +1}}, 1, true, {+1, -1}, {kEscapeRight}, 1},
     // B: jumped from the front right onto the back left, P steps away to the front left.
     {{{+1, +1}}, 1, true, {-1, -1}, {kEscapeLeft}, 1},
     // C: any player piece diagonally behind P, whatever lies in front of P.
-    {{{-1, -1}, {-1, +1}}, 2, false, {0, 0}, {kEscapeRight, kEscapeLeft}, 2},
+    {{{-1, -1}, {+1, -1}}, 2, false, {0, 0}, {kEscapeRight, kEscapeLeft}, 2},
 };
 
 // Moves the piece one step onto the square, records the step, and crowns it on row 7 if asked.
 void Step(CpuPlayer& cpu, Piece& piece, int row, int col, bool crownOnLastRow) {
-  cpu.RecordStep(piece.row, piece.col, row, col);
-  piece.row = row;
-  piece.col = col;
+  cpu.MovePiece(piece, row, col);
   if (crownOnLastRow && row == kCpuCrowningRow) {
     piece.state = King;
   }
@@ -96,7 +89,7 @@ bool TryCrown(CpuPlayer& cpu, PieceSet& cpuSet, const PieceSet& playerSet, Piece
   if (p.row != kCpuRowBeforeCrowning) {
     return false;
   }
-  for (const Offset dir : kTacticalDirs) {
+  for (const Direction dir : kCpuForward) {
     const int row = p.row + dir.rowStep;
     const int col = p.col + dir.colStep;
     if (CpuPlayer::IsFreeSquare(cpuSet, playerSet, row, col)) {
@@ -136,7 +129,7 @@ bool TryEscape(CpuPlayer& cpu, PieceSet& cpuSet, const PieceSet& playerSet, Piec
 
 // A square on the edge column cannot be jumped, since the square beyond it is off the board.
 bool TryEdge(CpuPlayer& cpu, PieceSet& cpuSet, const PieceSet& playerSet, Piece& p) {
-  for (const Offset dir : kTacticalDirs) {
+  for (const Direction dir : kCpuForward) {
     const int row = p.row + dir.rowStep;
     const int col = p.col + dir.colStep;
     if (CpuPlayer::IsFreeSquare(cpuSet, playerSet, row, col) &&

@@ -6,6 +6,7 @@
 
 #include "ai/cpu_player.h"
 #include "game/turn.h"
+#include "tests/support/points.h"
 
 namespace {
 
@@ -79,10 +80,6 @@ Phase PhaseOf(int ply, int dropResult, const Snapshot& afterDrop) {
   return ply < kOpeningPlies ? Phase::Opening : Phase::Middlegame;
 }
 
-LParam Centre(int row, int col) {
-  return MakePointParam(col * kCorpusCell + kCorpusCell / 2, row * kCorpusCell + kCorpusCell / 2);
-}
-
 std::vector<CorpusEntry> BuildCorpus() {
   std::mt19937 random(kSeed);
   std::vector<CorpusEntry> corpus;
@@ -120,8 +117,8 @@ std::vector<CorpusEntry> BuildCorpus() {
                                        move.toCol, after});
         }
       }
-      OnLButtonDown(0, Centre(move.fromRow, move.fromCol));
-      OnLButtonUp(0, Centre(move.toRow, move.toCol));
+      OnLButtonDown(0, SquareCentre(move.fromRow, move.fromCol));
+      OnLButtonUp(0, SquareCentre(move.toRow, move.toCol));
       if (theCpuPlayer.stepCount == 0 && !capturesAgain) {
         break;
       }

@@ -20,6 +20,7 @@
 #include "game/board.h"
 #include "game/turn.h"
 #include "render/appearance.h"
+#include "tests/support/points.h"
 
 namespace {
 
@@ -45,12 +46,6 @@ std::string SizeName(ClientSize size) {
   return std::to_string(size.width) + "x" + std::to_string(size.height);
 }
 
-LParam Centre(int row, int col) {
-  const int cell = theBoard.cellSize;
-  return MakePointParam(theBoard.originX + col * cell + cell / 2,
-                        theBoard.originY + row * cell + cell / 2);
-}
-
 void BM_Frame(benchmark::State& state, ClientSize size, bool dragging) {
   StartNewGame();
   theCpuPlayer.stepCount = 1;
@@ -72,7 +67,7 @@ void BM_Frame(benchmark::State& state, ClientSize size, bool dragging) {
     return;
   }
   if (dragging) {
-    OnLButtonDown(0, Centre(kDragRow, kDragCol));
+    OnLButtonDown(0, SquareCentre(kDragRow, kDragCol));
     if (theBoard.dragState != Dragging) {
       state.SkipWithError("the press did not pick up the man");
       return;
@@ -89,7 +84,7 @@ void BM_Frame(benchmark::State& state, ClientSize size, bool dragging) {
   }
 
   if (dragging) {
-    OnLButtonUp(0, Centre(kDragRow, kDragCol));
+    OnLButtonUp(0, SquareCentre(kDragRow, kDragCol));
   }
   StartNewGame();
   theCpuPlayer.stepCount = 0;

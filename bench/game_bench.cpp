@@ -11,6 +11,7 @@
 #include "bench/corpus.h"
 #include "game/board.h"
 #include "game/turn.h"
+#include "tests/support/points.h"
 
 namespace {
 
@@ -37,10 +38,6 @@ const std::vector<Board>& BoardsBeforeDrop() {
     return built;
   }();
   return boards;
-}
-
-LParam Centre(int row, int col) {
-  return MakePointParam(col * kCorpusCell + kCorpusCell / 2, row * kCorpusCell + kCorpusCell / 2);
 }
 
 void SetCorpusGeometry() {
@@ -101,7 +98,7 @@ void BM_TurnSetup(benchmark::State& state) {
   for (auto _ : state) {
     const CorpusEntry& entry = corpus.Next();
     entry.beforeDrop.Restore(theBoard);
-    OnLButtonDown(0, Centre(entry.fromRow, entry.fromCol));
+    OnLButtonDown(0, SquareCentre(entry.fromRow, entry.fromCol));
   }
   StartNewGame();
 }
@@ -116,8 +113,8 @@ void BM_WholeTurn(benchmark::State& state) {
   for (auto _ : state) {
     const CorpusEntry& entry = corpus.Next();
     entry.beforeDrop.Restore(theBoard);
-    OnLButtonDown(0, Centre(entry.fromRow, entry.fromCol));
-    OnLButtonUp(0, Centre(entry.toRow, entry.toCol));
+    OnLButtonDown(0, SquareCentre(entry.fromRow, entry.fromCol));
+    OnLButtonUp(0, SquareCentre(entry.toRow, entry.toCol));
   }
   StartNewGame();
 }

@@ -6,11 +6,10 @@
 #include "game/board.h"
 #include "game/turn.h"
 #include "render/paint.h"
+#include "tests/support/invariants.h"
+#include "tests/support/points.h"
 
 namespace {
-
-constexpr int kPlayerCrowningRow = 0;
-constexpr int kCpuCrowningRow = 7;
 
 // Reads the script's bytes in order; past the end every byte is 0.
 class ByteReader {
@@ -33,30 +32,18 @@ class ByteReader {
   std::size_t next_ = 0;
 };
 
-// The centre of a square as the board was last drawn, packed as the window system packs points.
-LParam SquareCentre(std::uint8_t square) {
-  const int row = (square >> 3) & 7;
-  const int col = square & 7;
-  const int cell = theBoard.cellSize;
-  return MakePointParam(theBoard.originX + col * cell + cell / 2,
-                        theBoard.originY + row * cell + cell / 2);
+// The centre of a square byte 00rrrccc as the board was last drawn.
+LParam SquareByteCentre(std::uint8_t square) {
+  return SquareCentre((square >> 3) & 7, square & 7);
 }
 
 LParam Point(std::uint8_t opcode, ByteReader& bytes) {
   if ((opcode & kSquarePointFlag) != 0) {
-    return SquareCentre(bytes.Byte());
+    return SquareByteCentre(bytes.Byte());
   }
   const int x = static_cast<int>(bytes.Little(2));
   const int y = static_cast<int>(bytes.Little(2));
   return MakePointParam(x, y);
-}
-
-// What the window's size handling sets; the window's own snap to a minimum width is not applied,
-// so the paint meets every size, however narrow.
-void Resize(int width, int height) {
-  clientWidth = width;
-  boardWidth = height;
-  boardHeight = height;
 }
 
 void MouseEvent(int handler, WParam wParam, LParam lParam) {
@@ -71,43 +58,6 @@ void MouseEvent(int handler, WParam wParam, LParam lParam) {
       OnLButtonUp(wParam, lParam);
       break;
   }
-}
-
-bool IsDarkSquare(const Piece& piece) {
-  return Board::IsOnBoard(piece.row, piece.col) != 0 && (piece.row + piece.col) % 2 == 1;
-}
-
-const char* FindBrokenSetInvariant(const PieceSet& set, int crowningRow) {
-  if (set.count < 0 || set.count > PieceSet::kCapacity) {
-    return "a side holds fewer than 0 or more than 12 pieces";
-  }
-  for (int i = 0; i < set.count; ++i) {
-    const Piece& piece = set.pieces[i];
-    if (!IsDarkSquare(piece)) {
-      return "a piece stands off the dark squares of the board";
-    }
-    if (piece.state != Man && piece.state != King) {
-      return "a piece is neither a man nor a king";
-    }
-    if (piece.state == Man && piece.row == crowningRow) {
-      return "a man stands uncrowned on its crowning row";
-    }
-  }
-  return nullptr;
-}
-
-bool SquaresAreDistinct() {
-  bool taken[8][8] = {};
-  for (const PieceSet* set : {&theBoard.player, &theBoard.cpu}) {
-    for (int i = 0; i < set->count; ++i) {
-      bool& square = taken[set->pieces[i].row][set->pieces[i].col];
-      if (square) {
-        return false;
-      }
-      square = true;
-    }
-  }
-  return true;
 }
 
 }  // namespace
@@ -125,7 +75,7 @@ void ResetToStartUp(CountingWindow& window) {
   theCpuPlayer.shownSteps = 0;
   theCpuPlayer.stepCount = 0;
   std::fill(std::begin(theCpuPlayer.steps), std::end(theCpuPlayer.steps), MoveStep{});
-  Resize(kStartClientWidth, kStartClientHeight);
+  SetWindowMetrics(kStartClientWidth, kStartClientHeight);
   PaintMainWindow(window);
 }
 
@@ -136,26 +86,7 @@ const char* FindBrokenInvariant(const CountingWindow& window) {
   if (theBoard.dragState != Idle && theBoard.dragState != Dragging) {
     return "the drag state is neither Idle nor Dragging";
   }
-  if (const char* broken = FindBrokenSetInvariant(theBoard.player, kPlayerCrowningRow)) {
-    return broken;
-  }
-  if (const char* broken = FindBrokenSetInvariant(theBoard.cpu, kCpuCrowningRow)) {
-    return broken;
-  }
-  if (!SquaresAreDistinct()) {
-    return "two pieces share a square";
-  }
-  if (theBoard.playerCount != theBoard.player.count) {
-    return "the player's score differs from the player's pieces";
-  }
-  if (theBoard.cpuCount != theBoard.cpu.count) {
-    return "the computer's score differs from the computer's pieces";
-  }
-  if (theCpuPlayer.stepCount < 0 || theCpuPlayer.stepCount > CpuPlayer::kMaxSteps ||
-      theCpuPlayer.shownSteps < 0 || theCpuPlayer.shownSteps > theCpuPlayer.stepCount) {
-    return "the trace of the computer's move is out of its capacity";
-  }
-  return nullptr;
+  return FindBrokenGameInvariant(theBoard, theCpuPlayer);
 }
 
 ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWindow& window) {
@@ -190,7 +121,9 @@ ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWind
       case EventKind::Resize: {
         const int width = static_cast<int>(bytes.Little(2));
         const int height = static_cast<int>(bytes.Little(2));
-        Resize(width, height);
+        // The window's own snap to a minimum width is not applied, so the paint meets every
+        // size, however narrow.
+        SetWindowMetrics(width, height);
         break;
       }
       case EventKind::Paint:
@@ -199,11 +132,11 @@ ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWind
       case EventKind::Drop: {
         const std::uint8_t from = bytes.Byte();
         const std::uint8_t to = bytes.Byte();
-        OnLButtonDown(0, SquareCentre(from));
+        OnLButtonDown(0, SquareByteCentre(from));
         if (const char* broken = FindBrokenInvariant(window)) {
           return {broken, played};
         }
-        OnLButtonUp(0, SquareCentre(to));
+        OnLButtonUp(0, SquareByteCentre(to));
         if (const char* broken = FindBrokenInvariant(window)) {
           return {broken, played};
         }

@@ -3,8 +3,8 @@
 Board theBoard;
 
 Board::Board()
-    : playerCount(12),
-      cpuCount(12),
+    : playerCount(kPiecesPerSide),
+      cpuCount(kPiecesPerSide),
       player{},
       cpu{},
       dragState(Idle),
@@ -26,9 +26,9 @@ Board::~Board() = default;
 void Board::SetupSide(PieceSet& set, int colour, int top) {
   set.count = 0;
   set.colour = colour;
-  const int firstRow = top != 0 ? 0 : 5;
-  for (int row = firstRow; row < firstRow + 3; ++row) {
-    for (int col = row % 2 == 0 ? 1 : 0; col < 8; col += 2) {
+  const int firstRow = top != 0 ? 0 : kBoardSide - kHomeRows;
+  for (int row = firstRow; row < firstRow + kHomeRows; ++row) {
+    for (int col = row % 2 == 0 ? 1 : 0; col < kBoardSide; col += 2) {
       set.pieces[set.count] = Piece{Man, row, col};
       ++set.count;
     }
@@ -36,8 +36,8 @@ void Board::SetupSide(PieceSet& set, int colour, int top) {
 }
 
 void Board::NewGame() {
-  playerCount = 12;
-  cpuCount = 12;
+  playerCount = kPiecesPerSide;
+  cpuCount = kPiecesPerSide;
   SetupSide(player, WhiteSide, 0);
   SetupSide(cpu, BlackSide, 1);
   dragState = Idle;

@@ -7,6 +7,15 @@
 class Surface;
 struct MoveStep;
 
+// The board is kBoardSide squares a side; rows and columns both run from 0 to kBoardSide - 1.
+inline constexpr int kBoardSide = 8;
+// Each side starts with this many men, on its kHomeRows rows nearest its own edge.
+inline constexpr int kPiecesPerSide = 12;
+inline constexpr int kHomeRows = 3;
+// The rows on which each side's men are crowned: the far edge from their home rows.
+inline constexpr int kPlayerCrowningRow = 0;
+inline constexpr int kCpuCrowningRow = kBoardSide - 1;
+
 // Piece states. A captured piece is not marked: it leaves its PieceSet.
 enum PieceState : std::int32_t { Man = 2, King = 3 };
 
@@ -39,7 +48,7 @@ struct Piece {
 // One side's pieces. Entries 0 to count - 1 are live, in a fixed order that removals keep;
 // later entries are stale and never read.
 struct PieceSet {
-  static constexpr int kCapacity = 12;
+  static constexpr int kCapacity = kPiecesPerSide;
 
   Piece pieces[kCapacity];
   std::int32_t count;

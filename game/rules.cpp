@@ -6,15 +6,8 @@
 #include "game/direction.h"
 #include "game/frontend.h"
 
-namespace {
-
-// The order in which HasCapture looks for a capture around each piece.
-constexpr Direction kCaptureDirs[4] = {{+1, +1}, {-1, +1}, {+1, -1}, {-1, -1}};
-
-}  // namespace
-
 int Board::IsOnBoard(int row, int col) {
-  return row >= 0 && col >= 0 && row < 8 && col < 8;
+  return row >= 0 && col >= 0 && row < kBoardSide && col < kBoardSide;
 }
 
 int Board::EndDrag(int col, int row) {
@@ -58,7 +51,7 @@ int Board::ValidateMove(int col, int row) {
       }
       piece.row = row;
       piece.col = col;
-      if (row == 0) {
+      if (row == kPlayerCrowningRow) {
         piece.state = King;
         MessageBeep(Sound::Question);
       } else {
@@ -75,7 +68,7 @@ int Board::ValidateMove(int col, int row) {
       piece.row = row;
       piece.col = col;
       MessageBeep(Sound::SimpleBeep);
-      if (row == 0) {
+      if (row == kPlayerCrowningRow) {
         piece.state = King;
         MessageBeep(Sound::Question);
       }
@@ -173,7 +166,7 @@ int Board::HasShortJump(int row, int col, int colStep, int rowStep) const {
 int Board::HasCapture() const {
   for (int i = 0; i < player.count; ++i) {
     const Piece& piece = player.pieces[i];
-    for (const Direction& dir : kCaptureDirs) {
+    for (const Direction& dir : kDiagonals) {
       if (piece.state == Man) {
         if (HasShortJump(piece.row, piece.col, dir.colStep, dir.rowStep)) {
           return 1;

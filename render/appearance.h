@@ -18,12 +18,15 @@ inline constexpr std::uint32_t Count = 0xFF0000FF;
 // Colour codes that DrawLabel takes; any other code draws blue as well.
 enum LabelColour : int { LabelBlue = 3, LabelGreen = 4 };
 
-// Piece images, relative to the working directory and read afresh for every drawing.
+// Piece images, relative to the working directory. This is the one list of them: the build reads
+// the file names from here for the install rules and the packages, and a front end that must load
+// them ahead of drawing takes them from kAll.
 namespace PieceImage {
 inline constexpr const char* iblack = "images/Black.png";
 inline constexpr const char* iwhite = "images/White.png";
 inline constexpr const char* iKblack = "images/Black_king.png";
 inline constexpr const char* iKwhite = "images/White_king.png";
+inline constexpr const char* kAll[] = {iblack, iwhite, iKblack, iKwhite};
 }  // namespace PieceImage
 
 // The path of the computer's last move is drawn this many pixels wide.

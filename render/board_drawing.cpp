@@ -38,7 +38,7 @@ void Board::DrawBoard(int left, int top, int cell, Surface& surface, int count,
   cellSize = cell;
   DrawSquares(left, top, cell, surface);
   DrawPieces(left, top, cell, surface);
-  DrawScore(surface, cell * 8);
+  DrawScore(surface, cell * kBoardSide);
 
   // A count past the trace's capacity can only come from a damaged trace; the stored steps are
   // all there is to draw.
@@ -55,8 +55,9 @@ void Board::DrawBoard(int left, int top, int cell, Surface& surface, int count,
 // Walks the board in 2 x 2 blocks, column pair by column pair; each block's top-left square is
 // light, which gives the chequer with dark squares where row + column is odd.
 void Board::DrawSquares(int left, int top, int cell, Surface& surface) const {
-  for (int i = 0; i < 4; ++i) {
-    for (int j = 0; j < 4; ++j) {
+  constexpr int kBlocks = kBoardSide / 2;
+  for (int i = 0; i < kBlocks; ++i) {
+    for (int j = 0; j < kBlocks; ++j) {
       const int x = left + 2 * i * cell;
       const int y = top + 2 * j * cell;
       surface.FillRect(x, y, cell, cell, Colour::White);

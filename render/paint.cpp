@@ -11,11 +11,17 @@ std::int32_t boardWidth = 0;
 std::int32_t boardHeight = 0;
 std::int32_t clientWidth = 0;
 
+void SetWindowMetrics(int width, int height) {
+  clientWidth = width;
+  boardWidth = height;
+  boardHeight = height;
+}
+
 // The frame is composed whole off-screen and shown in one transfer, so a drag never flickers. The
 // surface is not cleared: the panel fill and the squares cover all of it but the thin strips
 // right of and below the board that a cell size rounded down leaves over.
 void PaintMainWindow(WindowTarget& window) {
-  const int cell = std::min(boardWidth, boardHeight) / 8;
+  const int cell = std::min(boardWidth, boardHeight) / kBoardSide;
   Surface& surface = window.BeginFrame(clientWidth, boardHeight);
   surface.FillRect(boardWidth, 0, clientWidth, boardHeight, Colour::Panel);
   theBoard.DrawBoard(0, 0, cell, surface, theCpuPlayer.shownSteps, theCpuPlayer.steps);

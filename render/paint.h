@@ -10,5 +10,9 @@ extern std::int32_t boardWidth;   // width reserved for the board; equals boardH
 extern std::int32_t boardHeight;  // the client-area height
 extern std::int32_t clientWidth;  // the client-area width
 
+// Sets the metrics after a change of the client area: the board as high as the client area, the
+// panel taking the rest of its width.
+void SetWindowMetrics(int width, int height);
+
 // Composes one whole frame of the client area off-screen and shows it in one transfer.
 void PaintMainWindow(WindowTarget& window);

@@ -37,9 +37,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 
 void BoardWidget::resizeEvent(QResizeEvent* event) {
   const QSize size = event->size();
-  clientWidth = size.width();
-  boardWidth = size.height();
-  boardHeight = size.height();
+  SetWindowMetrics(size.width(), size.height());
   if (onResized) {
     onResized(size.width(), size.height());
   }

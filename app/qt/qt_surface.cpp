@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "game/board.h"
 #include "render/paint.h"
 
 namespace {
@@ -90,7 +91,7 @@ Surface& WidgetTarget::BeginFrame(int width, int height) {
   } else {
     surface.emplace(none);
   }
-  const int boardSide = std::min(boardWidth, boardHeight) / 8 * 8;
+  const int boardSide = std::min(boardWidth, boardHeight) / kBoardSide * kBoardSide;
   surface->FillRect(boardSide, 0, boardWidth - boardSide, height, kBlankStrip);
   surface->FillRect(0, boardSide, boardWidth, height - boardSide, kBlankStrip);
   return *surface;

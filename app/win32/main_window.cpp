@@ -32,9 +32,7 @@ void PlaceWindow(HWND window) {
 void ApplySizeRule(HWND window, int width, int height) {
   RECT rect;
   GetWindowRect(window, &rect);
-  clientWidth = width;
-  boardWidth = height;
-  boardHeight = height;
+  SetWindowMetrics(width, height);
   if (width < height + Shell::kMinPanelWidth) {
     MoveWindow(window, rect.left, rect.top, height + Shell::kMinPanelWidth, height, FALSE);
   }

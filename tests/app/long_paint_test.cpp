@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "app/qt/main_window.h"
 #include "app/qt/sound_player.h"
 #include "game/board.h"
+#include "tests/app/process.h"
 
 namespace {
 
@@ -41,11 +41,6 @@ class SilentSounds : public SoundPlayer {
  public:
   void Play(Sound) override {}
 };
-
-int OpenFileDescriptors() {
-  return static_cast<int>(
-      QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System).size());
-}
 
 long ResidentKb() {
   QFile status(QStringLiteral("/proc/self/status"));

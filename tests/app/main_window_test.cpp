@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -24,6 +23,7 @@
 #include "game/board.h"
 #include "render/appearance.h"
 #include "render/paint.h"
+#include "tests/app/process.h"
 #include "tests/support/position.h"
 
 namespace {
@@ -90,11 +90,6 @@ int CountPixels(const QImage& image, QRgb colour) {
     }
   }
   return count;
-}
-
-int OpenFileDescriptors() {
-  return static_cast<int>(
-      QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System).size());
 }
 
 QString Text(const char* utf8) {

@@ -10,6 +10,7 @@
 
 #include "ai/cpu_player.h"
 #include "game/board.h"
+#include "tests/support/points.h"
 #include "tests/support/position.h"
 #include "tests/support/recorder.h"
 #include "tests/support/trace.h"
@@ -23,10 +24,6 @@ const std::string kMustCapture = "box Ошибка: Неверный ход.\nВ
 const std::string kPlayerWins = "box ИГРА ОКОНЧЕНА: Победил ИГРОК!";
 const std::string kCpuWins = "box ИГРА ОКОНЧЕНА: Победил CPU!";
 const std::string kCpuHasNoMove = "box ИГРА ОКОНЧЕНА: У CPU нет хода!\nПобедил игрок!";
-
-LParam Centre(int row, int col) {
-  return MakePointParam(col * kCell + kCell / 2, row * kCell + kCell / 2);
-}
 
 class Turn : public testing::Test {
  protected:
@@ -43,9 +40,9 @@ class Turn : public testing::Test {
 
   // Press on one square, drag to another and let go there.
   void Move(int fromRow, int fromCol, int toRow, int toCol) {
-    OnLButtonDown(0, Centre(fromRow, fromCol));
-    OnMouseMove(0, Centre(toRow, toCol));
-    OnLButtonUp(0, Centre(toRow, toCol));
+    OnLButtonDown(0, SquareCentre(fromRow, fromCol));
+    OnMouseMove(0, SquareCentre(toRow, toCol));
+    OnLButtonUp(0, SquareCentre(toRow, toCol));
   }
 
   // The events of the release only: the press and the move each ask for one repaint.
@@ -80,26 +77,26 @@ TEST_F(Turn, PressOnAPlayerPieceStartsADragAndAsksForARepaint) {
 
 TEST_F(Turn, PressElsewherePicksUpNothingButHidesThePath) {
   theCpuPlayer.RecordStep(2, 1, 3, 0);
-  for (LParam point : {Centre(4, 3), Centre(2, 1), MakePointParam(600, 100)}) {
+  for (LParam point : {SquareCentre(4, 3), SquareCentre(2, 1), MakePointParam(600, 100)}) {
     theCpuPlayer.shownSteps = 1;
     OnLButtonDown(0, point);
     EXPECT_EQ(theCpuPlayer.shownSteps, 0);
     EXPECT_EQ(theCpuPlayer.stepCount, 1) << "the trace itself stays until the next reply";
     EXPECT_EQ(theBoard.dragState, Idle);
   }
-  OnMouseMove(0, Centre(4, 3));
-  OnLButtonUp(0, Centre(4, 3));
+  OnMouseMove(0, SquareCentre(4, 3));
+  OnLButtonUp(0, SquareCentre(4, 3));
   EXPECT_TRUE(recorder.events.empty());
 }
 
 TEST_F(Turn, EventsBeforeTheFirstFrameAreIgnored) {
   theBoard.cellSize = 0;
   theCpuPlayer.shownSteps = 1;
-  OnLButtonDown(0, Centre(5, 2));
+  OnLButtonDown(0, SquareCentre(5, 2));
   EXPECT_EQ(theBoard.dragState, Idle);
   EXPECT_EQ(theCpuPlayer.shownSteps, 0);
   theBoard.BeginDrag(2, 5, 0, 0);
-  OnLButtonUp(0, Centre(4, 3));
+  OnLButtonUp(0, SquareCentre(4, 3));
   EXPECT_EQ(theBoard.dragState, Dragging);
   EXPECT_EQ(Describe(theBoard), Describe(Board{}));
   EXPECT_TRUE(recorder.events.empty());
@@ -121,7 +118,7 @@ TEST_F(Turn, AcceptedMoveGetsTheComputersReplyAndItsTrace) {
 
 // A release off the window arrives with the coordinates wrapped to 16 bits: far off the board.
 TEST_F(Turn, ReleaseFarOffTheBoardIsARefusedDrop) {
-  OnLButtonDown(0, Centre(5, 2));
+  OnLButtonDown(0, SquareCentre(5, 2));
   OnLButtonUp(0, MakePointParam(-10, -10));
   EXPECT_EQ(recorder.Take(), (Events{"repaint", "sound exclamation", "repaint"}));
   EXPECT_EQ(theBoard.dragState, Idle);
@@ -130,10 +127,10 @@ TEST_F(Turn, ReleaseFarOffTheBoardIsARefusedDrop) {
 
 // When the release was lost, the next release judges the old piece's drop.
 TEST_F(Turn, ALostReleaseLeavesTheDragForTheNextRelease) {
-  OnLButtonDown(0, Centre(5, 2));
-  OnLButtonDown(0, Centre(4, 5));
+  OnLButtonDown(0, SquareCentre(5, 2));
+  OnLButtonDown(0, SquareCentre(4, 5));
   EXPECT_EQ(theBoard.dragState, Dragging);
-  OnLButtonUp(0, Centre(4, 1));
+  OnLButtonUp(0, SquareCentre(4, 1));
   EXPECT_EQ(IndexOf(theBoard.player, 4, 1), 1) << "the man picked up first, from 5,2";
 }
 
@@ -193,7 +190,7 @@ TEST_F(Turn, ReplyTakingTheLastPieceAnnouncesTheComputerOnce) {
   Position("w5,0 b3,2");
   EXPECT_EQ(MoveEvents(5, 0, 4, 1), (Events{"sound asterisk", "sound beep", kCpuWins, "repaint"}));
   EXPECT_EQ(theBoard.playerCount, 0);
-  OnLButtonDown(0, Centre(5, 0));
+  OnLButtonDown(0, SquareCentre(5, 0));
   EXPECT_EQ(theBoard.dragState, Idle) << "nothing is left to pick up";
 }
 
@@ -209,7 +206,7 @@ TEST_F(Turn, NewGameKeepsTheLastPathUntilTheNextPress) {
   Move(5, 2, 4, 3);
   StartNewGame();
   EXPECT_EQ(theCpuPlayer.shownSteps, 1);
-  OnLButtonDown(0, Centre(4, 4));
+  OnLButtonDown(0, SquareCentre(4, 4));
   EXPECT_EQ(theCpuPlayer.shownSteps, 0);
 }
 

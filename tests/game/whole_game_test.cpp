@@ -12,6 +12,7 @@
 #include "ai/cpu_player.h"
 #include "game/board.h"
 #include "game/turn.h"
+#include "tests/support/points.h"
 #include "tests/support/position.h"
 #include "tests/support/recorder.h"
 #include "tests/support/trace.h"
@@ -28,10 +29,6 @@ struct ScriptedMove {
   const char* path;                 // the computer's path shown afterwards
   int playerCount, cpuCount;
 };
-
-LParam Centre(int row, int col) {
-  return MakePointParam(col * kCell + kCell / 2, row * kCell + kCell / 2);
-}
 
 std::string ShownPath() {
   return DescribeTrace(theCpuPlayer.steps, theCpuPlayer.shownSteps);
@@ -69,6 +66,8 @@ TEST(WholeGame, ThePlayerWinsInTwentySevenDrops) {
   };
 
   StartNewGame();
+  theBoard.originX = 0;
+  theBoard.originY = 0;
   theBoard.cellSize = kCell;
   theCpuPlayer.shownSteps = 0;
   Recorder recorder;
@@ -76,7 +75,7 @@ TEST(WholeGame, ThePlayerWinsInTwentySevenDrops) {
   for (const ScriptedMove& m : script) {
     SCOPED_TRACE("drop " + std::to_string(drop++) + " from " + std::to_string(m.fromRow) + "," +
                  std::to_string(m.fromCol));
-    OnLButtonDown(0, Centre(m.fromRow, m.fromCol));
+    OnLButtonDown(0, SquareCentre(m.fromRow, m.fromCol));
     ASSERT_EQ(theBoard.dragState, Dragging);
     EXPECT_EQ(theCpuPlayer.shownSteps, 0) << "a press hides the last path";
     OnMouseMove(0, MakePointParam(m.toCol * kCell + 3, m.toRow * kCell + 50));

@@ -17,6 +17,7 @@
 #include "game/board.h"
 #include "game/turn.h"
 #include "render/paint.h"
+#include "tests/support/points.h"
 #include "tests/support/position.h"
 
 namespace {
@@ -48,11 +49,6 @@ constexpr int kFrames = 10000;
 // One drag: the press, the moves, and the release, each followed by a frame.
 constexpr int kFramesPerDrag = 50;
 constexpr int kMovesPerDrag = kFramesPerDrag - 2;
-
-LParam Centre(int row, int col) {
-  const int cell = theBoard.cellSize;
-  return MakePointParam(col * cell + cell / 2, row * cell + cell / 2);
-}
 
 // The pointer wanders over the board and the panel, in steps that cover both.
 LParam Wander(int step) {
@@ -89,12 +85,12 @@ TEST(LongPaint, TenThousandFramesWithDragsKeepNoGrowingState) {
     const int col = drag % 2 == 0 ? 0 : 2;
     for (int frame = 0; frame < kFramesPerDrag; ++frame) {
       if (frame == 0) {
-        OnLButtonDown(0, Centre(row, col));
+        OnLButtonDown(0, SquareCentre(row, col));
       } else if (frame <= kMovesPerDrag) {
         OnMouseMove(0, Wander(frame));
       } else {
         // Dropped back on its own square: refused, and nothing changes.
-        OnLButtonUp(0, Centre(row, col));
+        OnLButtonUp(0, SquareCentre(row, col));
       }
       PaintMainWindow(window);
       std::uint64_t& first = firstDrags[drag % 2][frame];

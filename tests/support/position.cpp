@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <sstream>
 
 void SetPosition(Board& board, std::string_view text) {
@@ -27,6 +29,33 @@ void SetPosition(Board& board, std::string_view text) {
   }
   board.playerCount = board.player.count;
   board.cpuCount = board.cpu.count;
+  board.dragState = Idle;
+}
+
+void RandomPosition(std::mt19937& rng, Board& board, int minPlayerPieces) {
+  constexpr int kDarkSquares = kBoardSide * kBoardSide / 2;
+  std::array<int, kDarkSquares> squares{};
+  for (int i = 0; i < kDarkSquares; ++i) {
+    const int row = i / (kBoardSide / 2);
+    squares[i] = row * kBoardSide + (i % (kBoardSide / 2)) * 2 + (row % 2 == 0 ? 1 : 0);
+  }
+  std::shuffle(squares.begin(), squares.end(), rng);
+  std::bernoulli_distribution king(0.2);
+  int next = 0;
+  const auto fill = [&](PieceSet& set, int colour, int fewest, int crowningRow) {
+    set.colour = colour;
+    set.count = std::uniform_int_distribution<int>(fewest, PieceSet::kCapacity)(rng);
+    for (int i = 0; i < set.count; ++i) {
+      const int row = squares[next] / kBoardSide;
+      const int col = squares[next] % kBoardSide;
+      ++next;
+      set.pieces[i] = Piece{row == crowningRow || king(rng) ? King : Man, row, col};
+    }
+  };
+  fill(board.cpu, BlackSide, 0, kCpuCrowningRow);
+  fill(board.player, WhiteSide, minPlayerPieces, kPlayerCrowningRow);
+  board.cpuCount = board.cpu.count;
+  board.playerCount = board.player.count;
   board.dragState = Idle;
 }
 
