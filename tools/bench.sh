@@ -1,19 +1,18 @@
 #!/usr/bin/env bash
-# Builds the game and its benchmarks in Release with the Qt front end and runs everything the speed
-# goals name, each figure printed beside its goal: the game's own work and whole frames (Google
-# Benchmark, with repetitions, medians reported), then start-up time, resident memory and X
-# resources (tools/startup.sh). Frames are painted on a private Xvfb screen through Qt's xcb
-# platform, so a frame includes its transfer to the X server as on a desktop. Extra arguments go
-# to the benchmark program (for example --benchmark_filter=Frame). The figures depend on the
-# machine: quote them with `nproc` and the first lines of `lscpu`, which this script prints first.
-set -euo pipefail
-cd "$(dirname "$0")/.."
+# Builds the game and its benchmarks in Release with the Qt front end (the preset bench) and runs
+# everything the speed goals name, each figure printed beside its goal: the game's own work and
+# whole frames (Google Benchmark, with repetitions, medians reported), then start-up time,
+# resident memory and X resources (tools/startup.sh). Frames are painted on a private Xvfb screen
+# through Qt's xcb platform, so a frame includes its transfer to the X server as on a desktop.
+# Extra arguments go to the benchmark program (for example --benchmark_filter=Frame). The figures
+# depend on the machine: quote them with `nproc` and the first lines of `lscpu`, which this script
+# prints first.
+# shellcheck source=tools/lib.sh
+source "$(dirname "$0")/lib.sh"
 
-build=build-bench
-
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DKORDAVELMIX_BENCH=ON -DKORDAVELMIX_GUI=ON \
-  -DKORDAVELMIX_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target kordavelmix_bench kordavelmix
+cmake --preset bench >/dev/null
+cmake --build --preset bench
+build=$(preset_dir bench)
 
 echo "nproc: $(nproc)"
 lscpu | grep -E '^(Model name|CPU\(s\)|Thread|Core|Socket|CPU max MHz|Hypervisor)' || true

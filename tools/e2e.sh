@@ -4,20 +4,21 @@
 # installed /usr/games/kordavelmix end to end on a private X server (without and with a window
 # manager) and starts it natively on a Wayland compositor, then purges the package and checks that
 # nothing of it is left. Needs root, or sudo.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-
-app_id=io.github.kordavelmix.Kordavelmix
+# shellcheck source=tools/lib.sh
+source "$(dirname "$0")/lib.sh"
+# shellcheck source=tools/facts.sh
+source tools/facts.sh
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
   sudo=(sudo)
 fi
 
-tools/install-deps.sh
-# The sound player the X11 test compares the game's sounds with.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)" --target e2e_play_sound
+tools/install-deps.sh test
+# The sound player the X11 test compares the game's sounds with, from the test build.
+cmake --preset test >/dev/null
+cmake --build --preset test --target e2e_play_sound
+build=$(preset_dir test)
 
 deb=$(tools/package-debian.sh | tail -1)
 [ -f "$deb" ] || { echo "no package was made" >&2; exit 1; }
@@ -40,9 +41,9 @@ DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-
 installed=true
 for wm in none openbox; do
   tests/e2e/run-e2e.sh --prefix /usr --wm "$wm" \
-    --sound-program build/tests/e2e/e2e_play_sound --artifacts "build/e2e-deb-$wm"
+    --sound-program "$build/tests/e2e/e2e_play_sound" --artifacts "$build/e2e-deb-$wm"
 done
-tests/e2e/run-wayland-e2e.sh --prefix /usr --artifacts build/e2e-deb-wayland
+tests/e2e/run-wayland-e2e.sh --prefix /usr --artifacts "$build/e2e-deb-wayland"
 
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get purge -y -qq kordavelmix >/dev/null
 installed=false

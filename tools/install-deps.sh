@@ -3,12 +3,13 @@
 # when everything is present. "run" (the default for tools/run.sh) is what building and playing
 # the game needs, "debian-package" that and the Debian packaging tools; "windows" what
 # cross-building the Windows program needs, "windows-package" that and the MSI maker; "test" adds
-# to all of them the test tools: GoogleTest, Google Benchmark, clang with libFuzzer, a private X server with its
-# tools, Wine, the desktop-file validators and the packaging tools.
+# to all of them the test tools: GoogleTest, Google Benchmark, clang with libFuzzer, a private X
+# server with its tools, Wine, the desktop-file validators, the packaging tools and diffoscope,
+# which shows how two builds of a package differ.
 set -euo pipefail
 
 run_packages=(
-  g++ make cmake pkg-config
+  g++ cmake ninja-build pkg-config
   qt6-base-dev libcanberra-dev libasound2-dev
   fonts-liberation sound-theme-freedesktop
 )
@@ -16,10 +17,10 @@ debian_package_packages=(
   dpkg-dev file
 )
 windows_packages=(
-  make cmake g++-mingw-w64-x86-64
+  cmake ninja-build g++-mingw-w64-x86-64
 )
 windows_package_packages=(
-  wixl
+  wixl msitools faketime uuid-runtime
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -27,6 +28,7 @@ test_packages=(
   xvfb xauth xdotool x11-utils xrestop imagemagick openbox sox
   desktop-file-utils appstream lintian weston qt6-wayland
   wine wine64
+  diffoscope
 )
 
 case "${1:-test}" in

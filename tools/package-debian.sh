@@ -1,19 +1,25 @@
 #!/usr/bin/env bash
-# Makes the Debian package, installing what is missing first:
-# build-deb/package/kordavelmix_<version>_<arch>.deb. The build is laid out as Debian lays out
-# games (the program in /usr/games, its data in /usr/share/kordavelmix) and compiled with Debian's
-# own flags for packages, every hardening feature included.
-set -euo pipefail
-cd "$(dirname "$0")/.."
+# Makes the Debian package, installing what is missing first: kordavelmix_<version>_<arch>.deb in
+# package/ of the preset deb's build folder (or of the build folder given), with its SHA256SUMS,
+# and prints its path last. The build is laid out as Debian lays out games (the program in
+# /usr/games, its data in /usr/share/kordavelmix) and compiled with Debian's own flags for
+# packages, every hardening feature included. The same commit gives the same bytes: every time
+# stamp in it is the last commit's time.
+#
+#   tools/package-debian.sh [BUILD_DIR]
+# shellcheck source=tools/lib.sh
+source "$(dirname "$0")/lib.sh"
 
 tools/install-deps.sh debian-package
+use_commit_time
+build=${1:-$(preset_dir deb)}
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
-  -DCMAKE_INSTALL_BINDIR=games -DKORDAVELMIX_TESTS=OFF \
+cmake --preset deb -B "$build" \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
-  -DCMAKE_STRIP="$PWD/packaging/debian-strip.sh" >/dev/null
-cmake --build build-deb -j"$(nproc)"
-rm -rf build-deb/package
-cpack --config build-deb/CPackConfig.cmake -B build-deb/package >/dev/null
-ls build-deb/package/kordavelmix_*.deb
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+cmake --build "$build"
+rm -rf "$build/package"
+cpack --config "$build/CPackConfig.cmake" -B "$build/package" >/dev/null
+rm -rf "$build/package/_CPack_Packages"
+write_sums "$build/package"
+ls "$build"/package/kordavelmix_*.deb

@@ -6,10 +6,10 @@
 #
 #   tools/screenshot.sh [--move] [--windows] [build-dir]
 #
-# build-dir defaults to build, or build-windows with --windows. Needs Xvfb, xdotool and
-# ImageMagick, and Wine for --windows. Stops everything it started.
-set -euo pipefail
-cd "$(dirname "$0")/.."
+# build-dir defaults to the build folder of the preset game, or of windows with --windows. Needs
+# Xvfb, xdotool and ImageMagick, and Wine for --windows. Stops everything it started.
+# shellcheck source=tools/lib.sh
+source "$(dirname "$0")/lib.sh"
 
 move=false
 windows=false
@@ -22,11 +22,11 @@ while [ $# -gt 0 ]; do
   shift
 done
 if $windows; then
-  build_dir="${1:-build-windows}"
+  build_dir="${1:-$(preset_dir windows)}"
   game="$build_dir/kordavelmix.exe"
   shot=docs/screenshot-windows.png
 else
-  build_dir="${1:-build}"
+  build_dir="${1:-$(preset_dir game)}"
   game="$build_dir/app/qt/kordavelmix"
   shot=docs/screenshot.png
 fi

@@ -3,15 +3,18 @@
 # exec to the first frame on the screen and the resident memory at that moment, each the median of
 # several runs (RUNS, default 7, after one warm-up run that is not counted), then the X resources
 # the program holds before and after a long drag. Usage: tools/startup.sh [program]; the program
-# defaults to build/app/qt/kordavelmix and runs from the repository root, where its images are.
+# defaults to the one of the preset game's build and runs from the repository root, where its
+# images are.
 #
 # The first frame is seen by reading one pixel of the screen through the X server every half
 # millisecond until the light colour of the board's top-left square appears there: the figure is
 # exact to about a millisecond. No window manager runs, so the window opens exactly at (50, 50).
-set -euo pipefail
-cd "$(dirname "$0")/.."
+# shellcheck source=tools/lib.sh
+source "$(dirname "$0")/lib.sh"
+# shellcheck source=tools/facts.sh
+source tools/facts.sh
 
-program=${1:-build/app/qt/kordavelmix}
+program=${1:-$(preset_dir game)/app/qt/kordavelmix}
 runs=${RUNS:-7}
 if [[ ! -x $program ]]; then
   echo "no program at $program; build it first" >&2
@@ -49,7 +52,7 @@ for _ in $(seq 200); do
   sleep 0.05
 done
 
-DISPLAY=$display python3 - "$program" "$runs" <<'PYTHON'
+DISPLAY=$display python3 - "$program" "$runs" "$(colour_rgb White)" "$(colour_rgb Dark)" <<'PYTHON'
 import ctypes
 import os
 import re
@@ -60,11 +63,12 @@ import tempfile
 import time
 
 program, runs = sys.argv[1], int(sys.argv[2])
+# The colours of the squares (opaque RGB), as the game draws them.
+LIGHT, DARK = (int("".join(f"{int(c):02X}" for c in arg.split()), 16) for arg in sys.argv[3:5])
 START_GOAL_MS = 55
 RSS_GOAL_MB = 45
-# Where the window opens, its outer height, and the colours of the squares (opaque RGB).
+# Where the window opens and its outer height.
 WINDOW_X, WINDOW_Y, WINDOW_HEIGHT = 50, 50, 500
-LIGHT, DARK = 0xFAE66E, 0xC86E41
 # A point below any menu bar on the top-left square, which is light and never holds a piece.
 PROBE = (WINDOW_X + 10, WINDOW_Y + 45)
 TIMEOUT_S = 20

@@ -1,19 +1,18 @@
 #!/usr/bin/env bash
 # Builds Kordavelmix and runs every test, installing what is missing first: the whole suite (the
-# benchmarks are built too, so that they keep compiling), then the Windows program and its tests
-# cross-built and run under Wine, then the suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then a short fuzzing run from the seed corpus, and last the Debian
-# package's round trip: built, installed, played on a real X server, purged.
-set -euo pipefail
-cd "$(dirname "$0")/.."
+# preset test; the benchmarks are built too, so that they keep compiling), then the Windows program
+# and its tests cross-built and run under Wine (windows-tests), then the suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer (asan), then a short fuzzing run from the seed
+# corpus (fuzz), the Debian package's round trip (built, installed, played on a real X server,
+# purged), and last every package built a second time and compared byte for byte.
+# shellcheck source=tools/lib.sh
+source "$(dirname "$0")/lib.sh"
 
 tools/install-deps.sh test
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORDAVELMIX_TESTS=ON -DKORDAVELMIX_BENCH=ON
-cmake --build build -j"$(nproc)"
-(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+cmake --workflow --preset test
 
 tools/build-windows.sh --tests
-(cd build-windows && ctest --output-on-failure -j"$(nproc)")
+ctest --preset windows-tests
 
 tools/sanitize.sh
 # The fuzzer's progress goes to a log; its closing lines, or the whole tail on a failure, are shown.
@@ -25,3 +24,4 @@ else
 fi
 
 tools/e2e.sh
+tools/check-reproducible.sh

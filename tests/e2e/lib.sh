@@ -11,10 +11,13 @@
 # Window names are Russian: xdotool reads them, and Wine names files, in the locale's encoding.
 export LC_ALL=C.UTF-8
 
-# The colours of the frame the game draws, as "red green blue".
-light_square="250 230 110"
-dark_square="200 110 65"
-panel_grey="127 127 127"
+# The desktop id, the piece images and the colours of the frame the game draws, as "red green
+# blue", from the game's source.
+# shellcheck source=tools/facts.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/facts.sh"
+light_square=$(colour_rgb White)
+dark_square=$(colour_rgb Dark)
+panel_grey=$(colour_rgb Panel)
 
 fail() {
   echo "$e2e_name: $*" >&2

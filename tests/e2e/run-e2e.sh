@@ -19,9 +19,7 @@
 # four kinds must differ. Every wait is bounded; everything started here is stopped on exit.
 set -euo pipefail
 
-app_id=io.github.kordavelmix.Kordavelmix
 icon_sizes=(16 22 24 32 48 64 128 256)
-piece_images=(White Black White_king Black_king)
 sound_kinds=(exclamation asterisk question beep)
 window_title='^Kordavelmix$'
 about_title='^О программе Kordavelmix$'
@@ -74,7 +72,7 @@ for size in "${icon_sizes[@]}"; do
   [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "$icon is not $size px"
 done
 for image in "${piece_images[@]}"; do
-  [ -f "$data/images/$image.png" ] || fail "no piece image $image.png installed"
+  [ -f "$data/$image" ] || fail "no piece image $image installed"
 done
 
 # --- Sound to a file ------------------------------------------------------------------------

@@ -14,7 +14,6 @@
 # but that trace. Every wait is bounded; everything started here is stopped on exit.
 set -euo pipefail
 
-app_id=io.github.kordavelmix.Kordavelmix
 socket=kordavelmix-e2e
 
 build=""

@@ -14,8 +14,6 @@
 set -euo pipefail
 
 window_title='^Kordavelmix$'
-piece_images=(Black.png Black_king.png White.png White_king.png)
-publisher="Kordavelmix team"
 
 msi=""
 zip=""
@@ -56,11 +54,7 @@ wine msiexec /i "$(winepath -w "$msi")" /qn >"$work/msiexec.log" 2>&1 ||
 install_dir="$WINEPREFIX/drive_c/Program Files/Kordavelmix"
 installed=$(cd "$install_dir" 2>/dev/null && find . -type f | sort | paste -sd ' ') ||
   fail "nothing installed in Program Files\\Kordavelmix"
-wanted="./images/${piece_images[0]}"
-for image in "${piece_images[@]:1}"; do
-  wanted+=" ./images/$image"
-done
-wanted+=" ./kordavelmix.exe"
+wanted=$(printf './%s\n' "${piece_images[@]}" kordavelmix.exe | sort | paste -sd ' ')
 [ "$installed" = "$wanted" ] || fail "Program Files\\Kordavelmix holds '$installed'"
 
 # Wine keeps the Start menu of all users in the user's own profile.

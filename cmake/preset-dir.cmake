@@ -1,0 +1,36 @@
+# Prints the build folder of a configure preset, as CMakePresets.json defines it, so that scripts
+# find a build's output without spelling its folder again:
+#
+#   cmake -DPRESET=<name> -P cmake/preset-dir.cmake
+cmake_minimum_required(VERSION 3.25)
+get_filename_component(source_dir ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
+file(READ ${source_dir}/CMakePresets.json presets)
+string(JSON last LENGTH "${presets}" configurePresets)
+math(EXPR last "${last} - 1")
+
+# A preset's binaryDir is its own or, failing that, the first one found along its inherits.
+set(wanted "${PRESET}")
+set(binary_dir "")
+while(binary_dir STREQUAL "" AND NOT wanted STREQUAL "")
+  set(next "")
+  foreach(i RANGE ${last})
+    string(JSON name GET "${presets}" configurePresets ${i} name)
+    if(name STREQUAL wanted)
+      string(JSON binary_dir ERROR_VARIABLE none GET "${presets}" configurePresets ${i} binaryDir)
+      if(none)
+        set(binary_dir "")
+        string(JSON next ERROR_VARIABLE none GET "${presets}" configurePresets ${i} inherits)
+        if(none)
+          set(next "")
+        endif()
+      endif()
+    endif()
+  endforeach()
+  set(wanted "${next}")
+endwhile()
+if(binary_dir STREQUAL "")
+  message(FATAL_ERROR "CMakePresets.json has no configure preset '${PRESET}' with a build folder")
+endif()
+string(REPLACE "\${sourceDir}" "${source_dir}" binary_dir "${binary_dir}")
+string(REPLACE "\${presetName}" "${PRESET}" binary_dir "${binary_dir}")
+execute_process(COMMAND ${CMAKE_COMMAND} -E echo "${binary_dir}")

@@ -1,0 +1,30 @@
+# shellcheck shell=bash
+# What the tools share, sourced by each: strict mode, the repository root as the working folder,
+# one degree of parallelism for every build and test run, and the build folder of a preset. Every
+# build is a preset of CMakePresets.json (cmake --list-presets lists them).
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+# Builds and test runs take as many jobs at once as the machine has cores.
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
+
+# The build folder of a configure preset, as CMakePresets.json names it.
+preset_dir() {
+  cmake -DPRESET="$1" -P cmake/preset-dir.cmake
+}
+
+# Every time stamp inside a package is the last commit's time, so that the same commit packs the
+# same bytes whenever it is built.
+use_commit_time() {
+  if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || echo 0)
+  fi
+  export SOURCE_DATE_EPOCH
+}
+
+# Writes SHA256SUMS in the folder, for every other file in it.
+write_sums() {
+  (cd "$1" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%P\n' | LC_ALL=C sort |
+    xargs -d '\n' sha256sum >SHA256SUMS)
+}
