@@ -11,13 +11,32 @@ Windows program's icon file, with the sizes and colour depths Windows picks from
 
 import math
 import os
+import re
 import struct
 import zlib
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+
+
+def source_fact(path, pattern):
+    """The first group of pattern in a file of the game's source, where the fact is defined."""
+    with open(os.path.join(ROOT, path), encoding="utf-8") as source:
+        found = re.search(pattern, source.read(), re.MULTILINE)
+    if found is None:
+        raise SystemExit(f"{path} defines no {pattern}")
+    return found.group(1)
+
+
+def source_colour(name):
+    """A colour of the frame, as (red, green, blue), from render/appearance.h."""
+    value = int(source_fact("render/appearance.h", rf"\b{name} = 0xFF([0-9A-Fa-f]{{6}});"), 16)
+    return (value >> 16, (value >> 8) & 0xFF, value & 0xFF)
+
 
 PIECE_SIZE = 128
 ICON_SIZE = 256
 # The desktop menu's icon: its name is the application's id, in every size the hicolor theme lists.
-DESKTOP_ICON_NAME = "io.github.kordavelmix.Kordavelmix"
+DESKTOP_ICON_NAME = source_fact("CMakeLists.txt", r"^set\(KORDAVELMIX_APP_ID (\S+)\)$")
 DESKTOP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 SUPERSAMPLE = 4
 # The Windows icon's images as (side, bits per pixel): 256 colours for old displays and themes,
@@ -33,8 +52,8 @@ DARK_BODY = (52, 44, 40)
 DARK_EDGE = (12, 10, 9)
 CROWN_GOLD = (236, 186, 48)
 CROWN_OUTLINE = (96, 62, 10)
-BOARD_LIGHT = (250, 230, 110)  # the board's light squares
-BOARD_DARK = (200, 110, 65)  # the board's dark squares
+BOARD_LIGHT = source_colour("White")  # the board's light squares
+BOARD_DARK = source_colour("Dark")  # the board's dark squares
 
 # Piece geometry in units of the image side, centred at (0.5, 0.5).
 BODY_RADIUS = 0.46
@@ -242,7 +261,7 @@ def icon_sample(x, y):
 
 
 def main():
-    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+    root = ROOT
     images = os.path.join(root, "images")
     os.makedirs(images, exist_ok=True)
     pieces = {
