@@ -1,6 +1,6 @@
-/* The game's window as both desktop front ends show it: its title, menu, About box and new-game
-   question, where the window opens and the size rule's panel width. Plain macros in UTF-8, so that
-   the Windows resource script reads them as well as the C++ code does. */
+/* The game's window as every front end shows it: its title, menu, About box and new-game question,
+   where the window opens and the size rule's panel width. Plain macros in UTF-8, so that the
+   Windows resource script reads them as well as the C++ code does. */
 #pragma once
 
 #include "app/common/identity.h"
@@ -15,6 +15,13 @@
 
 #define KORDAVELMIX_NEW_GAME_QUESTION "Вы хотите начать новую игру?"
 #define KORDAVELMIX_NEW_GAME_CAPTION "Новая игра"
+/* The question's buttons, where the platform does not name them itself (Windows does). */
+#define KORDAVELMIX_YES "Да"
+#define KORDAVELMIX_NO "Нет"
+
+/* What the page shows once Exit has ended the game in a browser tab that it cannot close. */
+#define KORDAVELMIX_EXITED "Игра завершена."
+#define KORDAVELMIX_PLAY_AGAIN "Играть снова"
 
 /* The About box and its controls' places in dialog units: x, y, width, height. */
 #define KORDAVELMIX_ABOUT_CAPTION "О программе Kordavelmix"

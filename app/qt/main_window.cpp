@@ -17,9 +17,6 @@
 
 namespace {
 
-// The new-game question's buttons; Windows names them itself.
-constexpr char kYes[] = "Да";
-constexpr char kNo[] = "Нет";
 constexpr char kIcon[] = ":/kordavelmix.png";
 
 using Shell::kInitialBoard;
@@ -115,8 +112,8 @@ void MainWindow::NewGame() {
   QMessageBox question(QMessageBox::Question, Text(KORDAVELMIX_NEW_GAME_CAPTION),
                        Text(KORDAVELMIX_NEW_GAME_QUESTION), QMessageBox::Yes | QMessageBox::No,
                        this);
-  question.button(QMessageBox::Yes)->setText(Text(kYes));
-  question.button(QMessageBox::No)->setText(Text(kNo));
+  question.button(QMessageBox::Yes)->setText(Text(KORDAVELMIX_YES));
+  question.button(QMessageBox::No)->setText(Text(KORDAVELMIX_NO));
   if (RunModal(question, *this) == QMessageBox::Yes) {
     StartNewGame();
   }
