@@ -1,0 +1,148 @@
+#include "app/web/main_window.h"
+
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "app/common/shell.h"
+#include "app/web/about_dialog.h"
+#include "app/web/canvas_surface.h"
+#include "app/web/web_frontend.h"
+#include "game/board.h"
+#include "game/turn.h"
+#include "render/paint.h"
+
+namespace {
+
+enum Command : int { NewGame = 1, Exit = 2, About = 3 };
+
+// Keyboard shortcuts by the character typed, with Alt held.
+struct Shortcut {
+  char character;
+  Command command;
+};
+constexpr Shortcut kShortcuts[] = {{'?', About}, {'/', About}};
+
+// The turn controller reads no button state from wParam.
+constexpr WParam kNoButtonState = 0;
+
+// Game pixels per CSS pixel (below 1 where the client area is scaled down to fit), and device
+// pixels per CSS pixel.
+double scale = 1.0;
+double devicePixels = 1.0;
+
+EM_JS(int, JsAddMenu, (const char* title), { return Page.addMenu(UTF8ToString(title)); });
+EM_JS(void, JsAddMenuItem, (int menu, const char* text, int command),
+      { Page.addMenuItem(menu, UTF8ToString(text), command); });
+EM_JS(void, JsAddSeparator, (int menu), { Page.addSeparator(menu); });
+EM_JS(void, JsPlaceCanvas, (double width, double height), { Page.placeCanvas(width, height); });
+EM_JS(void, JsEndGame, (const char* text, const char* again),
+      { Page.endGame(UTF8ToString(text), UTF8ToString(again)); });
+
+// A menu text with its mnemonic marker taken out: the browser keeps Alt with a letter for itself.
+std::string MenuText(std::string_view text) {
+  std::string shown;
+  for (char c : text) {
+    if (c != '&') {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
+// A point on the canvas in the game's client coordinates, packed as the window system packs them.
+// A release outside the canvas, which reaches the game through the pointer capture, has negative
+// or large coordinates; packed, they lie far beyond the board, so the drop is judged off the board.
+LParam PointParam(double x, double y) {
+  return MakePointParam(static_cast<int>(std::floor(x / scale)),
+                        static_cast<int>(std::floor(y / scale)));
+}
+
+void AskForNewGame() {
+  if (AskYesNo(KORDAVELMIX_NEW_GAME_QUESTION, KORDAVELMIX_NEW_GAME_CAPTION)) {
+    StartNewGame();
+  }
+  RequestRepaint();
+}
+
+// A page cannot close a browser tab it did not open; an installed app's window it can. Where it
+// stays open, the page says that the game has ended and offers to start again. The board is reset
+// as the desktop program resets it when its window closes.
+void ExitGame() {
+  StartNewGame();
+  JsEndGame(KORDAVELMIX_EXITED, KORDAVELMIX_PLAY_AGAIN);
+}
+
+}  // namespace
+
+void BuildMainWindow() {
+  const int game = JsAddMenu(MenuText(KORDAVELMIX_MENU_GAME).c_str());
+  JsAddMenuItem(game, MenuText(KORDAVELMIX_MENU_NEW_GAME).c_str(), NewGame);
+  JsAddSeparator(game);
+  JsAddMenuItem(game, MenuText(KORDAVELMIX_MENU_EXIT).c_str(), Exit);
+  const int help = JsAddMenu(MenuText(KORDAVELMIX_MENU_HELP).c_str());
+  JsAddMenuItem(help, MenuText(KORDAVELMIX_MENU_ABOUT).c_str(), About);
+}
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void WebResize(double width, double height, double devicePixelRatio) {
+  const int areaHeight = std::max(0, static_cast<int>(std::floor(height)));
+  int areaWidth = std::max(0, static_cast<int>(std::floor(width)));
+  scale = 1.0;
+  if (areaWidth < areaHeight + Shell::kMinPanelWidth) {
+    const int narrowest = areaHeight + Shell::kMinPanelWidth;
+    scale = width / narrowest;
+    areaWidth = narrowest;
+  }
+  devicePixels = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+  SetWindowMetrics(areaWidth, areaHeight);
+  JsPlaceCanvas(areaWidth * scale, areaHeight * scale);
+  RequestRepaint();
+}
+
+EMSCRIPTEN_KEEPALIVE void WebPointerDown(double x, double y) {
+  OnLButtonDown(kNoButtonState, PointParam(x, y));
+}
+
+EMSCRIPTEN_KEEPALIVE void WebPointerMove(double x, double y) {
+  OnMouseMove(kNoButtonState, PointParam(x, y));
+}
+
+EMSCRIPTEN_KEEPALIVE void WebPointerUp(double x, double y) {
+  OnLButtonUp(kNoButtonState, PointParam(x, y));
+}
+
+EMSCRIPTEN_KEEPALIVE void WebCommand(int command) {
+  switch (command) {
+    case NewGame:
+      AskForNewGame();
+      break;
+    case Exit:
+      ExitGame();
+      break;
+    case About:
+      RunAboutDialog();
+      break;
+    default:
+      break;
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE int WebShortcut(int character, bool alt) {
+  for (const Shortcut& shortcut : kShortcuts) {
+    if (alt && character == shortcut.character) {
+      return shortcut.command;
+    }
+  }
+  return 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void WebPaint() {
+  CanvasTarget target(scale * devicePixels);
+  PaintMainWindow(target);
+}
+}

@@ -1,0 +1,29 @@
+// The game's one window in a browser: the page with its menu bar and the canvas as the client area.
+#pragma once
+
+// Builds the menu bar, Игра (New game, a separator, Exit) and Справка (About), with their
+// commands; Alt+"?" and Alt+"/" open the About box.
+void BuildMainWindow();
+
+// The page calls these, and only these, with the events of the canvas, the keyboard, the menu and
+// the window. Coordinates are CSS pixels from the canvas's top-left corner. The calls that may
+// open a dialog (a release, a command) return only once it has been closed: the page calls them
+// asynchronously and passes on no other input until they return.
+extern "C" {
+
+// The space the canvas may take under the menu bar, in CSS pixels, and the screen's device pixels
+// per CSS pixel. The size rule turns it into the client area: a board as high as the space and a
+// panel at least 350 pixels wide beside it; where the space is too narrow for both, the whole
+// client area is scaled down to fit it.
+void WebResize(double width, double height, double devicePixelRatio);
+// The primary button (a mouse's left button, a pen's tip or a finger) pressed, moved and released.
+void WebPointerDown(double x, double y);
+void WebPointerMove(double x, double y);
+void WebPointerUp(double x, double y);
+// The command of a menu item.
+void WebCommand(int command);
+// The command a key gives, or 0: the keyboard shortcuts by the character they type.
+int WebShortcut(int character, bool alt);
+// Paints the whole client area, once per animation frame for which a repaint was asked.
+void WebPaint();
+}

@@ -1,0 +1,62 @@
+#!/usr/bin/python3
+"""Cuts the score panel's web font: Liberation Serif Bold Italic reduced to the glyphs the panel
+draws, the heading and the two count lines of render/appearance.h with every decimal digit and the
+minus sign, as WOFF2. The font's licence reserves the name Liberation, so the cut face is renamed.
+Debian's fonttools and python3-brotli:
+
+    make_score_font.py APPEARANCE_H SOURCE_TTF FAMILY OUTPUT_WOFF2
+"""
+
+import re
+import sys
+
+from fontTools import subset
+from fontTools.ttLib import TTFont
+
+# The panel's texts, named in render/appearance.h; printf's conversion takes a signed decimal.
+TEXTS = ("kHeading", "kPlayerLine", "kCpuLine")
+NUMBER = "0123456789-"
+STYLE = "Bold Italic"
+
+
+def panel_characters(appearance):
+    source = open(appearance, encoding="utf-8").read()
+    characters = set(NUMBER)
+    for name in TEXTS:
+        found = re.search(name + r' = "([^"]*)";', source)
+        if not found:
+            sys.exit(f"{appearance} has no {name}")
+        characters.update(found.group(1).replace("%d", ""))
+    return "".join(sorted(characters))
+
+
+def main():
+    appearance, source, family, output = sys.argv[1:]
+    options = subset.Options()
+    options.flavor = "woff2"
+    options.layout_features = ["kern"]
+    options.name_IDs = [0, 1, 2, 3, 4, 5, 6, 13, 14, 16, 17]
+    options.hinting = False
+    options.drop_tables += ["FFTM"]
+    # The source's own date stays, so the same source cuts the same bytes.
+    font = TTFont(source, recalcTimestamp=False)
+    subsetter = subset.Subsetter(options)
+    subsetter.populate(text=panel_characters(appearance))
+    subsetter.subset(font)
+    # Family, unique id, full name, PostScript name and typographic family.
+    names = {
+        1: family,
+        3: f"{family} {STYLE}",
+        4: f"{family} {STYLE}",
+        6: family.replace(" ", "") + "-" + STYLE.replace(" ", ""),
+        16: family,
+    }
+    for record in font["name"].names:
+        if record.nameID in names:
+            record.string = names[record.nameID]
+    font.flavor = "woff2"
+    font.save(output, reorderTables=True)
+
+
+if __name__ == "__main__":
+    main()
