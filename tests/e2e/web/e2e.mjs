@@ -1,0 +1,548 @@
+// Plays the built site end to end in Debian's Chromium, headless, with real input events, as a
+// player would:
+//
+//   node e2e.mjs --site SITE --source REPOSITORY [--artifacts DIR] [--screenshot FILE]
+//
+// SITE is the built site (build-web/site), REPOSITORY the source tree, whose headers give the
+// colours and texts checked. DIR receives a screenshot of each page on a failure; FILE, if given,
+// the README's screenshot after the first move.
+//
+// On a desktop-sized page it checks the title, the canvas as the client area and the frame drawn
+// on it; plays a scripted game with the mouse, whose moves step, capture and crown and whose
+// computer replies are fixed by its rules, checking that the dragged piece follows the pointer,
+// the computer's path is red until the next press, a release off the canvas is refused, the
+// forced-capture box shows its text and keeps the board from any input, and every release plays
+// the tunes of its sound kinds, read by wrapping the page's Web Audio calls; then the menu with
+// the mouse and the keyboard, the About box's shortcuts, the new-game question and Exit. On a
+// narrow page it checks the scaled client area by playing a move on it, on a wide one the panel's
+// width, and on a phone held sideways a move dragged with a finger at a device pixel ratio of 2.
+// No console error, failed request or request to another origin is allowed. Every wait is
+// bounded; the browser and the server are stopped on exit.
+import {mkdirSync} from 'node:fs';
+import {join} from 'node:path';
+import {parseArgs} from 'node:util';
+import {launchBrowser, serveSite} from './site.mjs';
+import {readFacts} from './facts.mjs';
+
+const {values: options} = parseArgs({
+  options: {
+    site: {type: 'string'},
+    source: {type: 'string'},
+    artifacts: {type: 'string'},
+    screenshot: {type: 'string'},
+  },
+});
+if (!options.site || !options.source) {
+  console.error('usage: node e2e.mjs --site SITE --source REPOSITORY [--artifacts DIR] [--screenshot FILE]');
+  process.exit(2);
+}
+const facts = readFacts(options.source);
+const {colours} = facts;
+const wait = 5000;
+const started = Date.now();
+// The whole run is bounded, whatever hangs.
+const deadline = setTimeout(() => {
+  console.error('e2e (web): no end after 110 s');
+  process.exit(1);
+}, 110000);
+
+class Failure extends Error {}
+function check(condition, message) {
+  if (!condition) {
+    throw new Failure(message);
+  }
+}
+const same = (a, b) => a.length === b.length && a.every((value, i) => value === b[i]);
+
+// The player's men of the scripted game, as "row col - row col" of the squares dragged between.
+const opening = [
+  ['54-43', ['Asterisk']],
+  ['63-54', ['Asterisk']],
+  // The computer answers by taking three men in one chain; then a capture is compulsory.
+  ['43-34', ['Asterisk', 'SimpleBeep']],
+];
+const forcedQuietMove = '56-45';
+const rest = [
+  ['50-32', ['SimpleBeep']],
+  ['32-10', ['SimpleBeep']],
+  ['56-45', ['Asterisk']],
+  ['10-01', ['Question']],
+];
+const square = (move, end) => {
+  const [from, to] = move.split('-');
+  const at = end === 'to' ? to : from;
+  return {row: Number(at[0]), col: Number(at[1])};
+};
+
+// Everything the page logs or loads that a player's page must not show.
+const problems = [];
+function watch(page, origin, name) {
+  page.on('console', (message) => {
+    if (message.type() === 'error') {
+      problems.push(`${name}: console error: ${message.text()}`);
+    }
+  });
+  page.on('pageerror', (error) => problems.push(`${name}: page error: ${error.message}`));
+  page.on('requestfailed', (request) => problems.push(`${name}: failed request ${request.url()}`));
+  page.on('request', (request) => {
+    if (!request.url().startsWith(`${origin}/`)) {
+      problems.push(`${name}: request to another origin: ${request.url()}`);
+    }
+  });
+  page.on('response', (response) => {
+    if (response.status() >= 400) {
+      problems.push(`${name}: ${response.status()} for ${response.url()}`);
+    }
+  });
+}
+
+// Records every oscillator the page starts, before any of its scripts runs.
+function recordTunes() {
+  window.kordavelmixNotes = [];
+  const start = OscillatorNode.prototype.start;
+  OscillatorNode.prototype.start = function () {
+    window.kordavelmixNotes.push({
+      waveform: this.type,
+      frequency: this.frequency.value,
+    });
+    return start.apply(this, arguments);
+  };
+}
+
+// One page of the site at a viewport, with its geometry as the page laid it out.
+async function openPage(browser, origin, name, viewport) {
+  const page = await browser.newPage();
+  page.setDefaultTimeout(wait);
+  watch(page, origin, name);
+  await page.evaluateOnNewDocument(recordTunes);
+  await page.setViewport(viewport);
+  await page.goto(`${origin}/`, {waitUntil: 'load'});
+  await page.waitForFunction(() => document.getElementById('board').width > 0);
+  const game = {page, name, ratio: viewport.deviceScaleFactor ?? 1};
+  await settle(game);
+  Object.assign(game, await page.evaluate(() => {
+    const canvas = document.getElementById('board');
+    const rect = canvas.getBoundingClientRect();
+    return {
+      left: rect.left,
+      top: rect.top,
+      cssWidth: rect.width,
+      cssHeight: rect.height,
+      pixelWidth: canvas.width,
+      pixelHeight: canvas.height,
+      menuHeight: document.getElementById('menubar').getBoundingClientRect().height,
+      innerWidth: window.innerWidth,
+      innerHeight: window.innerHeight,
+    };
+  }));
+  // The game's client area: as high as the space under the menu bar, and at least that height
+  // plus the narrowest panel wide; the canvas shows it scaled to the page's width.
+  game.height = game.innerHeight - game.menuHeight;
+  game.width = Math.max(game.innerWidth, game.height + facts.minPanelWidth);
+  game.scale = game.innerWidth / game.width;
+  game.cell = Math.floor(game.height / 8);
+  return game;
+}
+
+// Lets the page handle what is pending and paint its next frame.
+async function settle(game) {
+  await game.page.evaluate(
+    () => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))),
+  );
+}
+
+// CSS pixels of the page for a point of the game's client area.
+function pagePoint(game, x, y) {
+  return {x: game.left + x * game.scale, y: game.top + y * game.scale};
+}
+function squareCentre(game, {row, col}) {
+  const half = Math.floor(game.cell / 2);
+  return pagePoint(game, col * game.cell + half, row * game.cell + half);
+}
+
+// The colours of the canvas at points of the game's client area, read from its device pixels.
+async function pixels(game, points) {
+  const k = game.scale * game.ratio;
+  return game.page.evaluate(
+    (devicePoints) => {
+      const context = document.getElementById('board').getContext('2d');
+      return devicePoints.map(([x, y]) => [...context.getImageData(x, y, 1, 1).data.slice(0, 3)]);
+    },
+    points.map(([x, y]) => [Math.floor(x * k), Math.floor(y * k)]),
+  );
+}
+
+// How many device pixels of a rectangle of the client area have exactly the colour.
+async function countColour(game, [x, y, width, height], rgb) {
+  const k = game.scale * game.ratio;
+  return game.page.evaluate(
+    (rect, wanted) => {
+      const data = document.getElementById('board').getContext('2d').getImageData(...rect).data;
+      let count = 0;
+      for (let i = 0; i < data.length; i += 4) {
+        count += data[i] === wanted[0] && data[i + 1] === wanted[1] && data[i + 2] === wanted[2];
+      }
+      return count;
+    },
+    [x, y, width, height].map((v) => Math.floor(v * k)),
+    rgb,
+  );
+}
+
+// The board as eight strings of '.' (empty dark square), 'w' (a white piece) and 'b' (a black
+// piece), read a quarter cell right of each square's centre, clear of the computer's path, which
+// joins the centres diagonally; light squares show as '-' when they are.
+async function readBoard(game) {
+  await settle(game);
+  const half = Math.floor(game.cell / 2);
+  const aside = Math.floor(game.cell / 4);
+  const points = [];
+  for (let row = 0; row < 8; row++) {
+    for (let col = 0; col < 8; col++) {
+      points.push([col * game.cell + half + aside, row * game.cell + half]);
+    }
+  }
+  const found = await pixels(game, points);
+  const rows = [];
+  for (let row = 0; row < 8; row++) {
+    let text = '';
+    for (let col = 0; col < 8; col++) {
+      const rgb = found[row * 8 + col];
+      if ((row + col) % 2 === 0) {
+        text += same(rgb, colours.White) ? '-' : '?';
+      } else if (same(rgb, colours.Dark)) {
+        text += '.';
+      } else {
+        text += rgb[0] + rgb[1] + rgb[2] < 330 ? 'b' : 'w';
+      }
+    }
+    rows.push(text);
+  }
+  return rows;
+}
+const pieceAt = (board, {row, col}) => board[row][col];
+
+// The sound kinds whose tunes the page started since the last call, in order: a tune's first note
+// is told by its waveform and pitch, which no later note of any tune shares.
+async function heardSounds(game) {
+  const notes = await game.page.evaluate(() => window.kordavelmixNotes.splice(0));
+  const kinds = [];
+  for (const note of notes) {
+    const kind = Object.keys(facts.tunes).find(
+      (name) =>
+        facts.tunes[name].waveform === note.waveform &&
+        Math.abs(facts.tunes[name].frequency - note.frequency) < 0.5,
+    );
+    if (kind) {
+      kinds.push(kind);
+    }
+  }
+  return kinds;
+}
+
+async function expectSounds(game, wanted, what) {
+  const heard = await heardSounds(game);
+  check(same(heard, wanted), `${what}: heard [${heard}], expected [${wanted}]`);
+}
+
+// Drags with the mouse from one point of the page to another in steps, as a hand does.
+async function drag(game, from, to, whileHeld) {
+  const {mouse} = game.page;
+  await mouse.move(from.x, from.y);
+  await mouse.down();
+  await mouse.move((from.x + to.x) / 2, (from.y + to.y) / 2, {steps: 4});
+  if (whileHeld) {
+    await whileHeld((from.x + to.x) / 2, (from.y + to.y) / 2);
+  }
+  await mouse.move(to.x, to.y, {steps: 4});
+  await mouse.up();
+  await settle(game);
+}
+
+async function play(game, move) {
+  await drag(game, squareCentre(game, square(move, 'from')), squareCentre(game, square(move, 'to')));
+}
+
+async function dialogOpen(game, id) {
+  return game.page.evaluate((which) => document.getElementById(which).open, id);
+}
+
+// --- The desktop-sized page ---------------------------------------------------------------------
+
+async function desktopPage(browser, origin) {
+  // The Linux program's client area: 850 x 481 under its menu bar.
+  const game = await openPage(browser, origin, 'desktop', {width: 850, height: 504});
+  const {page} = game;
+  check((await page.title()) === facts.title, `the title is "${await page.title()}"`);
+  check((await page.$eval('html', (html) => html.lang)) === 'ru', 'the page is not in Russian');
+
+  check(game.left === 0 && game.top === game.menuHeight, 'the canvas is not right under the menu bar');
+  check(
+    game.cssWidth === game.innerWidth && game.cssHeight === game.height && game.scale === 1,
+    `the canvas is ${game.cssWidth} x ${game.cssHeight}, not the client area`,
+  );
+  check(game.pixelWidth === game.innerWidth, 'the canvas does not have one pixel per CSS pixel');
+
+  const initial = await readBoard(game);
+  const expectedStart = [
+    '-b-b-b-b', 'b-b-b-b-', '-b-b-b-b', '.-.-.-.-',
+    '-.-.-.-.', 'w-w-w-w-', '-w-w-w-w', 'w-w-w-w-',
+  ];
+  check(same(initial, expectedStart), `the first frame's board is\n${initial.join('\n')}`);
+  // The board as high as the client area: its last row of squares ends in the canvas's last rows.
+  const [bottomLeft, panel] = await pixels(game, [
+    [1, 8 * game.cell - 2],
+    [game.height + 20, game.height - 2],
+  ]);
+  check(!same(bottomLeft, colours.Panel) && same(panel, colours.Panel), 'the board is not as high as the client area or the panel is not grey');
+  const side = 8 * game.cell;
+  check(
+    (await countColour(game, [side + 30, 10, 300, 60], colours.Heading)) > 200,
+    'no green heading in the panel',
+  );
+  check(
+    (await countColour(game, [side + 5, 70, 300, 100], colours.Count)) > 400,
+    'no blue count lines in the panel',
+  );
+
+  // The first move: the piece follows the pointer, its square shows empty, and the computer
+  // answers with its path in red.
+  const [first, firstSounds] = opening[0];
+  await drag(game, squareCentre(game, square(first, 'from')), squareCentre(game, square(first, 'to')),
+    async (x, y) => {
+      await settle(game);
+      const held = await readBoard(game);
+      check(pieceAt(held, square(first, 'from')) === '.', 'the dragged piece stays on its square');
+      const [under] = await pixels(game, [[x - game.left, y - game.top]]);
+      check(!same(under, colours.White) && !same(under, colours.Dark), 'no piece under the pointer during the drag');
+    });
+  let board = await readBoard(game);
+  check(pieceAt(board, square(first, 'to')) === 'w' && pieceAt(board, square(first, 'from')) === '.',
+    `the first move did not land:\n${board.join('\n')}`);
+  check(board.slice(0, 4).join() !== initial.slice(0, 4).join(), 'the computer did not answer');
+  check((await countColour(game, [0, 0, side, side], colours.Path)) > 100, 'no red path of the computer');
+  await expectSounds(game, firstSounds, 'a step');
+  if (options.screenshot) {
+    await page.screenshot({path: options.screenshot});
+  }
+
+  // A press on one of the player's pieces hides the path; let go on the same square, the drop is
+  // refused.
+  const landed = squareCentre(game, square(first, 'to'));
+  await page.mouse.move(landed.x, landed.y);
+  await page.mouse.down();
+  await settle(game);
+  check((await countColour(game, [0, 0, side, side], colours.Path)) === 0, 'the path stays after a press');
+  await page.mouse.up();
+  await settle(game);
+  await expectSounds(game, ['Exclamation'], 'a drop on the same square');
+
+  // A release off the canvas, on the menu bar, is refused and leaves the board as it was.
+  board = await readBoard(game);
+  await drag(game, squareCentre(game, {row: 5, col: 6}), {x: 300, y: game.menuHeight / 2});
+  check(same(await readBoard(game), board), 'a release off the canvas changed the board');
+  await expectSounds(game, ['Exclamation'], 'a release off the canvas');
+
+  for (const [move, sounds] of opening.slice(1)) {
+    await play(game, move);
+    await expectSounds(game, sounds, `the move ${move}`);
+  }
+
+  // A quiet move while a capture is compulsory: the box, with no input reaching the board while
+  // it is open.
+  board = await readBoard(game);
+  await play(game, forcedQuietMove);
+  await page.waitForSelector('#box[open]');
+  const [caption, text] = await page.$eval('#box', (box) => [
+    box.querySelector('h2').textContent,
+    box.querySelector('p').textContent,
+  ]);
+  check(caption === facts.errorCaption && text === facts.mustCapture, `the box says "${caption}": "${text}"`);
+  await expectSounds(game, [], 'the forced-capture box');
+  const capture = rest[0][0];
+  await drag(game, squareCentre(game, square(capture, 'from')), squareCentre(game, square(capture, 'to')));
+  check(await dialogOpen(game, 'box'), 'the box closed under a drag on the board');
+  await page.click('#box button');
+  await page.waitForSelector('#box:not([open])');
+  check(same(await readBoard(game), board), 'the board changed while the box was open');
+  await expectSounds(game, [], 'a drag while the box was open');
+
+  for (const [move, sounds] of rest) {
+    await play(game, move);
+    const heard = await heardSounds(game);
+    check(heard[0] === sounds[0], `the move ${move}: heard [${heard}], expected ${sounds[0]} first`);
+  }
+  await menus(game, expectedStart);
+  await page.close();
+}
+
+// The menu with the mouse and the keyboard, the About box's shortcuts, the new-game question and
+// Exit, on a game in progress.
+async function menus(game, expectedStart) {
+  const {page} = game;
+  const items = () =>
+    page.$$eval('#menubar [role=menu]:not([hidden]) > li', (entries) =>
+      entries.map((entry) => entry.getAttribute('role') === 'separator' ? '---' : entry.textContent));
+  const titles = await page.$$eval('#menubar > li > [role=menuitem]', (all) => all.map((t) => t.textContent));
+  check(same(titles, [facts.menu.game, facts.menu.help]), `the menu bar shows ${titles}`);
+
+  const openQuestion = async () => {
+    await page.waitForSelector('#box[open]');
+    const shown = await page.$eval('#box', (box) => [
+      box.querySelector('h2').textContent,
+      box.querySelector('p').textContent,
+      ...[...box.querySelectorAll('button')].map((b) => b.textContent),
+    ]);
+    check(same(shown, [facts.questionCaption, facts.question, facts.yes, facts.no]),
+      `the new-game question shows ${shown}`);
+  };
+
+  // With the mouse: Игра, Новая игра, Нет keeps the position.
+  const before = await readBoard(game);
+  await page.click('#menu-0');
+  const gameItems = await items();
+  check(same(gameItems, [facts.menu.newGame, '---', facts.menu.exit]), `the game menu shows ${gameItems}`);
+  await page.click(`#menubar [role=menu]:not([hidden]) button`);
+  await openQuestion();
+  await page.click('#box button[value="0"]');
+  await page.waitForSelector('#box:not([open])');
+  check(same(await readBoard(game), before), 'No to the new-game question changed the board');
+
+  // With the keyboard: F10 to the menu bar, the arrows to Справка and back, Enter on Новая игра,
+  // Enter again answers Да, which sets up a new game.
+  await page.keyboard.press('F10');
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('ArrowDown');
+  check(same(await items(), [facts.menu.about]), 'the arrows do not open the help menu');
+  await page.keyboard.press('ArrowLeft');
+  check(same(await items(), [facts.menu.newGame, '---', facts.menu.exit]), 'the left arrow does not go back to the game menu');
+  await page.keyboard.press('Enter');
+  await openQuestion();
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#box:not([open])');
+  check(same(await readBoard(game), expectedStart), 'Yes to the new-game question did not set up a new game');
+  const red = await countColour(game, [0, 0, 8 * game.cell, 8 * game.cell], colours.Path);
+  check(red > 0, "a new game hid the computer's last path before the next press");
+
+  // The About box: from the menu by keyboard, closed by Esc; Alt+/ closed by Enter; Alt+? by Esc.
+  await page.keyboard.press('F10');
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#about[open]');
+  check((await page.$eval('#about h2', (h) => h.textContent)) === facts.aboutCaption, 'the About box has the wrong caption');
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('#about:not([open])');
+  for (const [key, closer] of [['/', 'Enter'], ['?', 'Escape']]) {
+    await page.keyboard.down('Alt');
+    await page.keyboard.press(key);
+    await page.keyboard.up('Alt');
+    await page.waitForSelector('#about[open]');
+    await page.keyboard.press(closer);
+    await page.waitForSelector('#about:not([open])');
+  }
+
+  // Exit: the tab stays, shows that the game has ended, and starts again at one click.
+  await play(game, opening[0][0]);
+  await page.click('#menu-0');
+  await page.click('#menubar [role=menu]:not([hidden]) li:last-child button');
+  await page.waitForSelector('#ended:not([hidden])');
+  const ended = await page.$eval('#ended', (e) => [e.querySelector('p').textContent, e.querySelector('button').textContent]);
+  check(same(ended, [facts.exited, facts.playAgain]), `after Exit the page shows ${ended}`);
+  check(await page.$eval('#client', (c) => c.hidden), 'after Exit the board is still shown');
+  await page.click('#ended button');
+  await page.waitForSelector('#client:not([hidden])');
+  check(same(await readBoard(game), expectedStart), 'starting again after Exit does not start a new game');
+  await heardSounds(game);
+}
+
+// --- Other viewports --------------------------------------------------------------------------
+
+// A page too narrow for the board and the narrowest panel: the client area scaled to fit, with no
+// scrolling, and a move played on it.
+async function narrowPage(browser, origin) {
+  const game = await openPage(browser, origin, 'narrow', {width: 600, height: 500});
+  check(game.scale < 1, 'the narrow page is not scaled');
+  check(Math.abs(game.cssWidth - game.innerWidth) < 1 && Math.abs(game.cssHeight - game.height * game.scale) < 1,
+    `the narrow page's canvas is ${game.cssWidth} x ${game.cssHeight}`);
+  const scroll = await game.page.evaluate(() => [
+    document.documentElement.scrollWidth - window.innerWidth,
+    document.documentElement.scrollHeight - window.innerHeight,
+  ]);
+  check(scroll[0] <= 0 && scroll[1] <= 0, 'the narrow page scrolls');
+  const board = await readBoard(game);
+  check(board.every((row) => !row.includes('?')), `the scaled board is\n${board.join('\n')}`);
+  await play(game, opening[0][0]);
+  const after = await readBoard(game);
+  check(pieceAt(after, square(opening[0][0], 'to')) === 'w', 'a move on the scaled board did not land');
+  await game.page.close();
+}
+
+// A wide page: the board as high as the client area, the panel taking all the rest.
+async function widePage(browser, origin) {
+  const game = await openPage(browser, origin, 'wide', {width: 1600, height: 600});
+  check(game.scale === 1 && game.cssWidth === 1600 && game.cssHeight === game.height, 'the wide page is not its client area');
+  const [panelEnd] = await pixels(game, [[1599, game.height - 1]]);
+  check(same(panelEnd, colours.Panel), 'the panel does not reach the right edge');
+  await game.page.close();
+}
+
+// A phone held sideways at two device pixels per CSS pixel: crisp squares, and a move dragged with
+// a finger that neither scrolls nor zooms the page.
+async function phonePage(browser, origin) {
+  const game = await openPage(browser, origin, 'phone', {
+    width: 740, height: 360, deviceScaleFactor: 2, isMobile: true, hasTouch: true, isLandscape: true,
+  });
+  check(game.pixelWidth === Math.round(game.cssWidth * 2), 'the canvas does not follow the device pixel ratio');
+  // A square's edge falls between two device pixels: no blended pixel on it.
+  const edge = game.cell;
+  const [light, dark] = await pixels(game, [[edge - 0.5, 1], [edge, 1]]);
+  check(same(light, colours.White) && same(dark, colours.Dark), `the square edge at ratio 2 is ${light} | ${dark}`);
+  const move = opening[0][0];
+  const from = squareCentre(game, square(move, 'from'));
+  const to = squareCentre(game, square(move, 'to'));
+  const {touchscreen} = game.page;
+  await touchscreen.touchStart(from.x, from.y);
+  for (let i = 1; i <= 6; i++) {
+    await touchscreen.touchMove(from.x + ((to.x - from.x) * i) / 6, from.y + ((to.y - from.y) * i) / 6);
+  }
+  await touchscreen.touchEnd();
+  const board = await readBoard(game);
+  check(pieceAt(board, square(move, 'to')) === 'w' && pieceAt(board, square(move, 'from')) === '.',
+    `the finger's move did not land:\n${board.join('\n')}`);
+  const view = await game.page.evaluate(() => [window.scrollX, window.scrollY, window.visualViewport.scale]);
+  check(same(view, [0, 0, 1]), `the finger scrolled or zoomed the page: ${view}`);
+  await expectSounds(game, ['Asterisk'], "the finger's step");
+  await game.page.close();
+}
+
+// --- The run ------------------------------------------------------------------------------------
+
+const {server, origin} = await serveSite(options.site);
+let browser = null;
+let status = 0;
+try {
+  browser = await launchBrowser();
+  for (const run of [desktopPage, narrowPage, widePage, phonePage]) {
+    await run(browser, origin);
+  }
+  check(problems.length === 0, problems.join('\n'));
+  console.log(`e2e (web): passed in ${((Date.now() - started) / 1000).toFixed(1)} s`);
+} catch (error) {
+  status = 1;
+  console.error(`e2e (web): ${error instanceof Failure ? error.message : error.stack}`);
+  if (problems.length > 0) {
+    console.error(problems.join('\n'));
+  }
+  if (options.artifacts && browser) {
+    mkdirSync(options.artifacts, {recursive: true});
+    for (const [i, page] of (await browser.pages()).entries()) {
+      await page.screenshot({path: join(options.artifacts, `page-${i}.png`)}).catch(() => {});
+    }
+  }
+} finally {
+  await browser?.close();
+  server.close();
+  clearTimeout(deadline);
+}
+process.exit(status);

@@ -1,0 +1,45 @@
+// What the browser test and the frame benchmark share: the built site served on 127.0.0.1 and
+// Debian's Chromium, headless, driven over the DevTools protocol.
+import {createServer} from 'node:http';
+import {readFile} from 'node:fs/promises';
+import {extname, join, normalize} from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const types = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.png': 'image/png',
+  '.woff2': 'font/woff2',
+  '.txt': 'text/plain; charset=utf-8',
+};
+
+// Serves the folder's files on a free port of 127.0.0.1, as a static host would; resolves with
+// the server and its address.
+export async function serveSite(folder) {
+  const server = createServer(async (request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url, 'http://host').pathname));
+    const file = join(folder, path.endsWith('/') ? `${path}index.html` : path);
+    try {
+      const body = await readFile(file);
+      response.writeHead(200, {'Content-Type': types[extname(file)] ?? 'application/octet-stream'});
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return {server, origin: `http://127.0.0.1:${server.address().port}`};
+}
+
+// Debian's Chromium, headless; root needs --no-sandbox. Audio plays without a device, so that a
+// page's Web Audio runs as it does for a player.
+export function launchBrowser() {
+  return puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    args: ['--no-sandbox', '--headless=new', '--mute-audio', '--no-first-run'],
+    protocolTimeout: 30000,
+  });
+}
