@@ -2,10 +2,12 @@
 # Installs the Debian 12 packages that Kordavelmix needs, and only those that are missing; quick
 # when everything is present. "run" (the default for tools/run.sh) is what building and playing
 # the game needs, "debian-package" that and the Debian packaging tools; "windows" what
-# cross-building the Windows program needs, "windows-package" that and the MSI maker; "test" adds
-# to all of them the test tools: GoogleTest, Google Benchmark, clang with libFuzzer, a private X
-# server with its tools, Wine, the desktop-file validators, the packaging tools and diffoscope,
-# which shows how two builds of a package differ.
+# cross-building the Windows program needs, "windows-package" that and the MSI maker; "web" what
+# building the site needs (Emscripten, and fonttools to cut its font), "web-test" that and
+# Chromium with npm for its browser test; "test" adds to all of them the test tools: GoogleTest,
+# Google Benchmark, clang with libFuzzer, a private X server with its tools, Wine, Chromium, the
+# desktop-file validators, the packaging tools and diffoscope, which shows how two builds of a
+# package differ.
 set -euo pipefail
 
 run_packages=(
@@ -22,6 +24,17 @@ windows_packages=(
 windows_package_packages=(
   wixl msitools faketime uuid-runtime
 )
+web_packages=(
+  cmake ninja-build emscripten fonttools python3-brotli fonts-liberation2
+)
+web_test_packages=(
+  chromium
+)
+# npm comes with Debian's Node.js as a package of its own; a Node.js from elsewhere carries its own
+# npm, and Debian's would conflict with it.
+if ! command -v npm >/dev/null 2>&1; then
+  web_test_packages+=(npm)
+fi
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
@@ -36,12 +49,15 @@ case "${1:-test}" in
   debian-package) packages=("${run_packages[@]}" "${debian_package_packages[@]}") ;;
   windows) packages=("${windows_packages[@]}") ;;
   windows-package) packages=("${windows_packages[@]}" "${windows_package_packages[@]}") ;;
+  web) packages=("${web_packages[@]}") ;;
+  web-test) packages=("${web_packages[@]}" "${web_test_packages[@]}") ;;
   test)
     packages=("${run_packages[@]}" "${debian_package_packages[@]}" "${windows_packages[@]}"
-      "${windows_package_packages[@]}" "${test_packages[@]}")
+      "${windows_package_packages[@]}" "${web_packages[@]}" "${web_test_packages[@]}"
+      "${test_packages[@]}")
     ;;
   *)
-    echo "usage: $0 [run|debian-package|windows|windows-package|test]" >&2
+    echo "usage: $0 [run|debian-package|windows|windows-package|web|web-test|test]" >&2
     exit 2
     ;;
 esac

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Kordavelmix and runs every test, installing what is missing first: the whole suite (the
 # preset test; the benchmarks are built too, so that they keep compiling), then the Windows program
-# and its tests cross-built and run under Wine (windows-tests), then the suite again under
+# and its tests cross-built and run under Wine (windows-tests), then the site with the core's tests
+# compiled to WebAssembly, run under Node, and the site played in headless Chromium (web-tests),
+# then the suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer (asan), then a short fuzzing run from the seed
 # corpus (fuzz), the Debian package's round trip (built, installed, played on a real X server,
 # purged), and last every package built a second time and compared byte for byte.
@@ -13,6 +15,9 @@ cmake --workflow --preset test
 
 tools/build-windows.sh --tests
 ctest --preset windows-tests
+
+tools/build-web.sh --tests
+ctest --preset web-tests
 
 tools/sanitize.sh
 # The fuzzer's progress goes to a log; its closing lines, or the whole tail on a failure, are shown.
