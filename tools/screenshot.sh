@@ -2,9 +2,11 @@
 # Takes docs/screenshot.png: starts a private X server, runs the built game from the repository
 # root, optionally plays one move with the mouse, and captures the window. With --windows it runs
 # the Windows program under Wine, in a Wine prefix of its own, and takes
-# docs/screenshot-windows.png.
+# docs/screenshot-windows.png. With --web it takes docs/screenshot-web.png of the built site in
+# headless Chromium after the first move, through the browser test (which needs the npm client that
+# tools/build-web.sh --tests installs).
 #
-#   tools/screenshot.sh [--move] [--windows] [build-dir]
+#   tools/screenshot.sh [--move] [--windows | --web] [build-dir]
 #
 # build-dir defaults to the build folder of the preset game, or of windows with --windows. Needs
 # Xvfb, xdotool and ImageMagick, and Wine for --windows. Stops everything it started.
@@ -13,14 +15,24 @@ source "$(dirname "$0")/lib.sh"
 
 move=false
 windows=false
+web=false
 while [ $# -gt 0 ]; do
   case "$1" in
     --move) move=true ;;
     --windows) windows=true ;;
+    --web) web=true ;;
     *) break ;;
   esac
   shift
 done
+if $web; then
+  site="${1:-$(preset_dir web)}/site"
+  [ -f "$site/index.html" ] || { echo "no site at $site: build it first" >&2; exit 1; }
+  mkdir -p docs
+  node tests/e2e/web/e2e.mjs --site "$site" --source . --screenshot docs/screenshot-web.png
+  echo "docs/screenshot-web.png"
+  exit 0
+fi
 if $windows; then
   build_dir="${1:-$(preset_dir windows)}"
   game="$build_dir/kordavelmix.exe"
