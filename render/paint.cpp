@@ -17,6 +17,18 @@ void SetWindowMetrics(int width, int height) {
   boardHeight = height;
 }
 
+namespace {
+
+constexpr std::uint32_t kBlankStrip = 0xFF000000;
+
+}  // namespace
+
+void ClearBoardStrips(Surface& surface, int height) {
+  const int boardSide = std::min(boardWidth, boardHeight) / kBoardSide * kBoardSide;
+  surface.FillRect(boardSide, 0, boardWidth - boardSide, height, kBlankStrip);
+  surface.FillRect(0, boardSide, boardWidth, height - boardSide, kBlankStrip);
+}
+
 // The frame is composed whole off-screen and shown in one transfer, so a drag never flickers. The
 // surface is not cleared: the panel fill and the squares cover all of it but the thin strips
 // right of and below the board that a cell size rounded down leaves over.

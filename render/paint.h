@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+class Surface;
 class WindowTarget;
 
 // Written only by the window's size handling; read by the paint.
@@ -16,3 +17,8 @@ void SetWindowMetrics(int width, int height);
 
 // Composes one whole frame of the client area off-screen and shows it in one transfer.
 void PaintMainWindow(WindowTarget& window);
+
+// For a front end whose surface keeps the last frame: paints black the strips right of and below
+// the board that its whole cells leave over and that a frame does not paint, as a new surface
+// would show them, so that a piece dragged across them leaves no trail.
+void ClearBoardStrips(Surface& surface, int height);

@@ -5,15 +5,10 @@
 #include <QFontMetricsF>
 #include <QPen>
 #include <QWidget>
-#include <algorithm>
 
-#include "game/board.h"
 #include "render/paint.h"
 
 namespace {
-
-// The colour of the strips that the board's whole cells leave over, right of and below it.
-constexpr std::uint32_t kBlankStrip = 0xFF000000;
 
 QColor Colour(std::uint32_t argb) {
   return QColor::fromRgba(static_cast<QRgb>(argb));
@@ -91,9 +86,7 @@ Surface& WidgetTarget::BeginFrame(int width, int height) {
   } else {
     surface.emplace(none);
   }
-  const int boardSide = std::min(boardWidth, boardHeight) / kBoardSide * kBoardSide;
-  surface->FillRect(boardSide, 0, boardWidth - boardSide, height, kBlankStrip);
-  surface->FillRect(0, boardSide, boardWidth, height - boardSide, kBlankStrip);
+  ClearBoardStrips(*surface, height);
   return *surface;
 }
 

@@ -2,19 +2,15 @@
 
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
 #include <cstring>
-#include <string>
+#include <iterator>
 
 #include "app/web/page_assets.h"
-#include "game/board.h"
 #include "render/appearance.h"
 #include "render/paint.h"
 
 namespace {
 
-// The colour of the strips that the board's whole cells leave over, right of and below it.
-constexpr std::uint32_t kBlankStrip = 0xFF000000;
 // CSS pixels are 1/96 inch, points 1/72.
 constexpr float kPixelsPerPoint = 96.0f / 72.0f;
 
@@ -96,9 +92,7 @@ CanvasTarget::CanvasTarget(double pixelScale) : scale(pixelScale) {}
 // as a new surface would and a piece dragged across them leaves no trail.
 Surface& CanvasTarget::BeginFrame(int width, int height) {
   JsBeginFrame(width, height, scale);
-  const int boardSide = std::min(boardWidth, boardHeight) / kBoardSide * kBoardSide;
-  surface.FillRect(boardSide, 0, boardWidth - boardSide, height, kBlankStrip);
-  surface.FillRect(0, boardSide, boardWidth, height - boardSide, kBlankStrip);
+  ClearBoardStrips(surface, height);
   return surface;
 }
 
