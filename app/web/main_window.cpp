@@ -54,11 +54,16 @@ std::string MenuText(std::string_view text) {
 }
 
 // A point on the canvas in the game's client coordinates, packed as the window system packs them.
-// A release outside the canvas, which reaches the game through the pointer capture, has negative
-// or large coordinates; packed, they lie far beyond the board, so the drop is judged off the board.
+// A release outside the canvas, which reaches the game through the pointer capture, may lie left
+// of or above it, or far beyond it; such a point is held to the 16 bits a coordinate packs into,
+// negative ones at -1, so that it lies far beyond the board and the drop is judged off the board.
+int ClientCoordinate(double cssPixels) {
+  const double pixels = scale > 0 ? std::floor(cssPixels / scale) : -1.0;
+  return static_cast<int>(std::isnan(pixels) ? -1.0 : std::clamp(pixels, -1.0, 65535.0));
+}
+
 LParam PointParam(double x, double y) {
-  return MakePointParam(static_cast<int>(std::floor(x / scale)),
-                        static_cast<int>(std::floor(y / scale)));
+  return MakePointParam(ClientCoordinate(x), ClientCoordinate(y));
 }
 
 void AskForNewGame() {

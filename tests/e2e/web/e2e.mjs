@@ -359,6 +359,12 @@ async function desktopPage(browser, origin) {
   ]);
   check(caption === facts.errorCaption && text === facts.mustCapture, `the box says "${caption}": "${text}"`);
   await expectSounds(game, [], 'the forced-capture box');
+  // The page still repaints while the turn waits for the box: a size change is drawn at once.
+  await page.setViewport({width: 900, height: 504});
+  await settle(game);
+  const [widened] = await pixels(game, [[880, game.height - 2]]);
+  check(same(widened, colours.Panel), 'a size change while the box was open was not painted');
+  await page.setViewport({width: 850, height: 504});
   const capture = rest[0][0];
   await drag(game, squareCentre(game, square(capture, 'from')), squareCentre(game, square(capture, 'to')));
   check(await dialogOpen(game, 'box'), 'the box closed under a drag on the board');
