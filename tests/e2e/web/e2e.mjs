@@ -117,7 +117,14 @@ async function openPage(browser, origin, name, viewport) {
   await page.evaluateOnNewDocument(recordTunes);
   await page.setViewport(viewport);
   await page.goto(`${origin}/`, {waitUntil: 'load'});
-  await page.waitForFunction(() => document.getElementById('board').width > 0);
+  // The viewport may reach the page only after its first layout; the canvas then follows it.
+  await page.waitForFunction(
+    (width) =>
+      window.innerWidth === width &&
+      Math.abs(document.getElementById('board').getBoundingClientRect().width - width) < 1,
+    {},
+    viewport.width,
+  );
   const game = {page, name, ratio: viewport.deviceScaleFactor ?? 1};
   await settle(game);
   Object.assign(game, await page.evaluate(() => {
@@ -263,6 +270,13 @@ async function play(game, move) {
   await drag(game, squareCentre(game, square(move, 'from')), squareCentre(game, square(move, 'to')));
 }
 
+// Waits until the dialog has closed and the game has finished the call that waited for it; until
+// then the page passes on no input.
+async function closed(game, id) {
+  await game.page.waitForSelector(`#${id}:not([open])`);
+  await settle(game);
+}
+
 async function dialogOpen(game, id) {
   return game.page.evaluate((which) => document.getElementById(which).open, id);
 }
@@ -369,7 +383,7 @@ async function desktopPage(browser, origin) {
   await drag(game, squareCentre(game, square(capture, 'from')), squareCentre(game, square(capture, 'to')));
   check(await dialogOpen(game, 'box'), 'the box closed under a drag on the board');
   await page.click('#box button');
-  await page.waitForSelector('#box:not([open])');
+  await closed(game, 'box');
   check(same(await readBoard(game), board), 'the board changed while the box was open');
   await expectSounds(game, [], 'a drag while the box was open');
 
@@ -411,7 +425,7 @@ async function menus(game, expectedStart) {
   await page.click(`#menubar [role=menu]:not([hidden]) button`);
   await openQuestion();
   await page.click('#box button[value="0"]');
-  await page.waitForSelector('#box:not([open])');
+  await closed(game, 'box');
   check(same(await readBoard(game), before), 'No to the new-game question changed the board');
 
   // With the keyboard: F10 to the menu bar, the arrows to Справка and back, Enter on Новая игра,
@@ -425,7 +439,7 @@ async function menus(game, expectedStart) {
   await page.keyboard.press('Enter');
   await openQuestion();
   await page.keyboard.press('Enter');
-  await page.waitForSelector('#box:not([open])');
+  await closed(game, 'box');
   check(same(await readBoard(game), expectedStart), 'Yes to the new-game question did not set up a new game');
   const red = await countColour(game, [0, 0, 8 * game.cell, 8 * game.cell], colours.Path);
   check(red > 0, "a new game hid the computer's last path before the next press");
@@ -438,14 +452,14 @@ async function menus(game, expectedStart) {
   await page.waitForSelector('#about[open]');
   check((await page.$eval('#about h2', (h) => h.textContent)) === facts.aboutCaption, 'the About box has the wrong caption');
   await page.keyboard.press('Escape');
-  await page.waitForSelector('#about:not([open])');
+  await closed(game, 'about');
   for (const [key, closer] of [['/', 'Enter'], ['?', 'Escape']]) {
     await page.keyboard.down('Alt');
     await page.keyboard.press(key);
     await page.keyboard.up('Alt');
     await page.waitForSelector('#about[open]');
     await page.keyboard.press(closer);
-    await page.waitForSelector('#about:not([open])');
+    await closed(game, 'about');
   }
 
   // Exit: the tab stays, shows that the game has ended, and starts again at one click.
@@ -487,7 +501,8 @@ async function narrowPage(browser, origin) {
 // A wide page: the board as high as the client area, the panel taking all the rest.
 async function widePage(browser, origin) {
   const game = await openPage(browser, origin, 'wide', {width: 1600, height: 600});
-  check(game.scale === 1 && game.cssWidth === 1600 && game.cssHeight === game.height, 'the wide page is not its client area');
+  check(game.scale === 1 && game.cssWidth === 1600 && game.cssHeight === game.height,
+    `the wide page's canvas is ${game.cssWidth} x ${game.cssHeight} under a menu bar ${game.menuHeight} high`);
   const [panelEnd] = await pixels(game, [[1599, game.height - 1]]);
   check(same(panelEnd, colours.Panel), 'the panel does not reach the right edge');
   await game.page.close();
