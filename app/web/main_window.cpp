@@ -74,8 +74,8 @@ void AskForNewGame() {
 }
 
 // A page cannot close a browser tab it did not open; an installed app's window it can. Where it
-// stays open, the page says that the game has ended and offers to start again. The board is reset
-// as the desktop program resets it when its window closes.
+// stays open, the page says that the game has ended and offers to start it again. The board is
+// reset as the desktop program resets it when its window closes.
 void ExitGame() {
   StartNewGame();
   JsEndGame(KORDAVELMIX_EXITED, KORDAVELMIX_PLAY_AGAIN);

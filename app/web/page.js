@@ -423,7 +423,8 @@ var Page = (() => {
     },
 
     // The game has ended: an installed app's window closes; a tab, which a page may not close,
-    // shows that the game has ended and one way to start again.
+    // shows that the game has ended and one way to start again: the page loaded afresh, as the
+    // program started again.
     endGame(text, again) {
       if (window.matchMedia('(display-mode: standalone)').matches) {
         window.close();
@@ -433,13 +434,7 @@ var Page = (() => {
       notice.querySelector('p').textContent = text;
       const restart = notice.querySelector('button');
       restart.textContent = again;
-      restart.onclick = () => {
-        ended = false;
-        notice.hidden = true;
-        menubar.hidden = client.hidden = false;
-        resize();
-        menus.length > 0 && focusTitle(0);
-      };
+      restart.addEventListener('click', () => location.reload(), {once: true});
       menubar.hidden = client.hidden = true;
       notice.hidden = false;
       restart.focus();

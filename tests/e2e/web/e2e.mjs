@@ -462,7 +462,7 @@ async function menus(game, expectedStart) {
     await closed(game, 'about');
   }
 
-  // Exit: the tab stays, shows that the game has ended, and starts again at one click.
+  // Exit: the tab stays, shows that the game has ended, and starts the game again at one click.
   await play(game, opening[0][0]);
   await page.click('#menu-0');
   await page.click('#menubar [role=menu]:not([hidden]) li:last-child button');
@@ -470,10 +470,12 @@ async function menus(game, expectedStart) {
   const ended = await page.$eval('#ended', (e) => [e.querySelector('p').textContent, e.querySelector('button').textContent]);
   check(same(ended, [facts.exited, facts.playAgain]), `after Exit the page shows ${ended}`);
   check(await page.$eval('#client', (c) => c.hidden), 'after Exit the board is still shown');
-  await page.click('#ended button');
-  await page.waitForSelector('#client:not([hidden])');
-  check(same(await readBoard(game), expectedStart), 'starting again after Exit does not start a new game');
-  await heardSounds(game);
+  await Promise.all([page.waitForNavigation({waitUntil: 'load'}), page.click('#ended button')]);
+  await page.waitForFunction(() => document.getElementById('board').width > 0);
+  const again = await readBoard(game);
+  check(same(again, expectedStart), `starting again after Exit shows\n${again.join('\n')}`);
+  check((await countColour(game, [0, 0, 8 * game.cell, 8 * game.cell], colours.Path)) === 0,
+    "starting again after Exit shows the last game's path");
 }
 
 // --- Other viewports --------------------------------------------------------------------------
