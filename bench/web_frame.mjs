@@ -52,7 +52,9 @@ function measure(rounds, frames) {
 const {server, origin} = await serveSite(site);
 const browser = await launchBrowser();
 try {
-  console.log('| device pixel ratio | canvas pixels | frame, idle / during a drag | fill-and-copy floor | goal |');
+  console.log(
+    '| device pixel ratio | canvas pixels | frame, idle / during a drag | fill-and-copy floor | goal |',
+  );
   console.log('|---|---|---|---|---|');
   for (const ratio of [1, 2]) {
     const page = await browser.newPage();
@@ -61,11 +63,21 @@ try {
     await page.waitForFunction(() => document.getElementById('board').width > 0);
     // The client area is the viewport less the menu bar above it.
     const menu = await page.$eval('#menubar', (bar) => bar.getBoundingClientRect().height);
-    await page.setViewport({width: client.width, height: client.height + menu, deviceScaleFactor: ratio});
-    await page.waitForFunction((height) => document.getElementById('board').getBoundingClientRect().height === height, {}, client.height);
+    await page.setViewport({
+      width: client.width,
+      height: client.height + menu,
+      deviceScaleFactor: ratio,
+    });
+    await page.waitForFunction(
+      (height) => document.getElementById('board').getBoundingClientRect().height === height,
+      {},
+      client.height,
+    );
     const result = await page.evaluate(measure, 15, 100);
     const ms = (value) => value.toFixed(3);
-    console.log(`| ${ratio} | ${result.size.join(' x ')} | ${ms(result.idle)} / ${ms(result.drag)} ms | ${ms(result.floor)} ms | ${ratio === 1 ? `≤ ${goal} ms` : '—'} |`);
+    console.log(
+      `| ${ratio} | ${result.size.join(' x ')} | ${ms(result.idle)} / ${ms(result.drag)} ms | ${ms(result.floor)} ms | ${ratio === 1 ? `≤ ${goal} ms` : '—'} |`,
+    );
     await page.close();
   }
 } finally {

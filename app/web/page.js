@@ -29,7 +29,13 @@ var Page = (() => {
       return;
     }
     busy = true;
-    ccall(name, null, args.map(() => 'number'), args, {async: true}).finally(() => {
+    ccall(
+      name,
+      null,
+      args.map(() => 'number'),
+      args,
+      {async: true},
+    ).finally(() => {
       busy = false;
     });
   }
@@ -396,7 +402,9 @@ var Page = (() => {
       entry.append(heading, popup);
       menubar.append(entry);
       menus.push({title: heading, popup});
-      heading.addEventListener('click', () => (popup.hidden ? openMenu(index, null) : closeMenus()));
+      heading.addEventListener('click', () =>
+        popup.hidden ? openMenu(index, null) : closeMenus(),
+      );
       heading.addEventListener('pointerenter', () => {
         if (menus.some((menu) => !menu.popup.hidden) && popup.hidden) {
           openMenu(index, null);

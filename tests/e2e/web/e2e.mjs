@@ -33,7 +33,9 @@ const {values: options} = parseArgs({
   },
 });
 if (!options.site || !options.source) {
-  console.error('usage: node e2e.mjs --site SITE --source REPOSITORY [--artifacts DIR] [--screenshot FILE]');
+  console.error(
+    'usage: node e2e.mjs --site SITE --source REPOSITORY [--artifacts DIR] [--screenshot FILE]',
+  );
   process.exit(2);
 }
 const facts = readFacts(options.source);
@@ -127,21 +129,24 @@ async function openPage(browser, origin, name, viewport) {
   );
   const game = {page, name, ratio: viewport.deviceScaleFactor ?? 1};
   await settle(game);
-  Object.assign(game, await page.evaluate(() => {
-    const canvas = document.getElementById('board');
-    const rect = canvas.getBoundingClientRect();
-    return {
-      left: rect.left,
-      top: rect.top,
-      cssWidth: rect.width,
-      cssHeight: rect.height,
-      pixelWidth: canvas.width,
-      pixelHeight: canvas.height,
-      menuHeight: document.getElementById('menubar').getBoundingClientRect().height,
-      innerWidth: window.innerWidth,
-      innerHeight: window.innerHeight,
-    };
-  }));
+  Object.assign(
+    game,
+    await page.evaluate(() => {
+      const canvas = document.getElementById('board');
+      const rect = canvas.getBoundingClientRect();
+      return {
+        left: rect.left,
+        top: rect.top,
+        cssWidth: rect.width,
+        cssHeight: rect.height,
+        pixelWidth: canvas.width,
+        pixelHeight: canvas.height,
+        menuHeight: document.getElementById('menubar').getBoundingClientRect().height,
+        innerWidth: window.innerWidth,
+        innerHeight: window.innerHeight,
+      };
+    }),
+  );
   // The game's client area: as high as the space under the menu bar, and at least that height
   // plus the narrowest panel wide; the canvas shows it scaled to the page's width.
   game.height = game.innerHeight - game.menuHeight;
@@ -184,7 +189,10 @@ async function countColour(game, [x, y, width, height], rgb) {
   const k = game.scale * game.ratio;
   return game.page.evaluate(
     (rect, wanted) => {
-      const data = document.getElementById('board').getContext('2d').getImageData(...rect).data;
+      const data = document
+        .getElementById('board')
+        .getContext('2d')
+        .getImageData(...rect).data;
       let count = 0;
       for (let i = 0; i < data.length; i += 4) {
         count += data[i] === wanted[0] && data[i + 1] === wanted[1] && data[i + 2] === wanted[2];
@@ -267,7 +275,11 @@ async function drag(game, from, to, whileHeld) {
 }
 
 async function play(game, move) {
-  await drag(game, squareCentre(game, square(move, 'from')), squareCentre(game, square(move, 'to')));
+  await drag(
+    game,
+    squareCentre(game, square(move, 'from')),
+    squareCentre(game, square(move, 'to')),
+  );
 }
 
 // Waits until the dialog has closed and the game has finished the call that waited for it; until
@@ -290,7 +302,10 @@ async function desktopPage(browser, origin) {
   check((await page.title()) === facts.title, `the title is "${await page.title()}"`);
   check((await page.$eval('html', (html) => html.lang)) === 'ru', 'the page is not in Russian');
 
-  check(game.left === 0 && game.top === game.menuHeight, 'the canvas is not right under the menu bar');
+  check(
+    game.left === 0 && game.top === game.menuHeight,
+    'the canvas is not right under the menu bar',
+  );
   check(
     game.cssWidth === game.innerWidth && game.cssHeight === game.height && game.scale === 1,
     `the canvas is ${game.cssWidth} x ${game.cssHeight}, not the client area`,
@@ -299,8 +314,14 @@ async function desktopPage(browser, origin) {
 
   const initial = await readBoard(game);
   const expectedStart = [
-    '-b-b-b-b', 'b-b-b-b-', '-b-b-b-b', '.-.-.-.-',
-    '-.-.-.-.', 'w-w-w-w-', '-w-w-w-w', 'w-w-w-w-',
+    '-b-b-b-b',
+    'b-b-b-b-',
+    '-b-b-b-b',
+    '.-.-.-.-',
+    '-.-.-.-.',
+    'w-w-w-w-',
+    '-w-w-w-w',
+    'w-w-w-w-',
   ];
   check(same(initial, expectedStart), `the first frame's board is\n${initial.join('\n')}`);
   // The board as high as the client area: its last row of squares ends in the canvas's last rows.
@@ -308,7 +329,10 @@ async function desktopPage(browser, origin) {
     [1, 8 * game.cell - 2],
     [game.height + 20, game.height - 2],
   ]);
-  check(!same(bottomLeft, colours.Panel) && same(panel, colours.Panel), 'the board is not as high as the client area or the panel is not grey');
+  check(
+    !same(bottomLeft, colours.Panel) && same(panel, colours.Panel),
+    'the board is not as high as the client area or the panel is not grey',
+  );
   const side = 8 * game.cell;
   check(
     (await countColour(game, [side + 30, 10, 300, 60], colours.Heading)) > 200,
@@ -322,19 +346,31 @@ async function desktopPage(browser, origin) {
   // The first move: the piece follows the pointer, its square shows empty, and the computer
   // answers with its path in red.
   const [first, firstSounds] = opening[0];
-  await drag(game, squareCentre(game, square(first, 'from')), squareCentre(game, square(first, 'to')),
+  await drag(
+    game,
+    squareCentre(game, square(first, 'from')),
+    squareCentre(game, square(first, 'to')),
     async (x, y) => {
       await settle(game);
       const held = await readBoard(game);
       check(pieceAt(held, square(first, 'from')) === '.', 'the dragged piece stays on its square');
       const [under] = await pixels(game, [[x - game.left, y - game.top]]);
-      check(!same(under, colours.White) && !same(under, colours.Dark), 'no piece under the pointer during the drag');
-    });
+      check(
+        !same(under, colours.White) && !same(under, colours.Dark),
+        'no piece under the pointer during the drag',
+      );
+    },
+  );
   let board = await readBoard(game);
-  check(pieceAt(board, square(first, 'to')) === 'w' && pieceAt(board, square(first, 'from')) === '.',
-    `the first move did not land:\n${board.join('\n')}`);
+  check(
+    pieceAt(board, square(first, 'to')) === 'w' && pieceAt(board, square(first, 'from')) === '.',
+    `the first move did not land:\n${board.join('\n')}`,
+  );
   check(board.slice(0, 4).join() !== initial.slice(0, 4).join(), 'the computer did not answer');
-  check((await countColour(game, [0, 0, side, side], colours.Path)) > 100, 'no red path of the computer');
+  check(
+    (await countColour(game, [0, 0, side, side], colours.Path)) > 100,
+    'no red path of the computer',
+  );
   await expectSounds(game, firstSounds, 'a step');
   if (options.screenshot) {
     await page.screenshot({path: options.screenshot});
@@ -346,7 +382,10 @@ async function desktopPage(browser, origin) {
   await page.mouse.move(landed.x, landed.y);
   await page.mouse.down();
   await settle(game);
-  check((await countColour(game, [0, 0, side, side], colours.Path)) === 0, 'the path stays after a press');
+  check(
+    (await countColour(game, [0, 0, side, side], colours.Path)) === 0,
+    'the path stays after a press',
+  );
   await page.mouse.up();
   await settle(game);
   await expectSounds(game, ['Exclamation'], 'a drop on the same square');
@@ -371,7 +410,10 @@ async function desktopPage(browser, origin) {
     box.querySelector('h2').textContent,
     box.querySelector('p').textContent,
   ]);
-  check(caption === facts.errorCaption && text === facts.mustCapture, `the box says "${caption}": "${text}"`);
+  check(
+    caption === facts.errorCaption && text === facts.mustCapture,
+    `the box says "${caption}": "${text}"`,
+  );
   await expectSounds(game, [], 'the forced-capture box');
   // The page still repaints while the turn waits for the box: a size change is drawn at once.
   await page.setViewport({width: 900, height: 504});
@@ -380,7 +422,11 @@ async function desktopPage(browser, origin) {
   check(same(widened, colours.Panel), 'a size change while the box was open was not painted');
   await page.setViewport({width: 850, height: 504});
   const capture = rest[0][0];
-  await drag(game, squareCentre(game, square(capture, 'from')), squareCentre(game, square(capture, 'to')));
+  await drag(
+    game,
+    squareCentre(game, square(capture, 'from')),
+    squareCentre(game, square(capture, 'to')),
+  );
   check(await dialogOpen(game, 'box'), 'the box closed under a drag on the board');
   await page.click('#box button');
   await closed(game, 'box');
@@ -390,7 +436,10 @@ async function desktopPage(browser, origin) {
   for (const [move, sounds] of rest) {
     await play(game, move);
     const heard = await heardSounds(game);
-    check(heard[0] === sounds[0], `the move ${move}: heard [${heard}], expected ${sounds[0]} first`);
+    check(
+      heard[0] === sounds[0],
+      `the move ${move}: heard [${heard}], expected ${sounds[0]} first`,
+    );
   }
   await menus(game, expectedStart);
   await page.close();
@@ -402,8 +451,13 @@ async function menus(game, expectedStart) {
   const {page} = game;
   const items = () =>
     page.$$eval('#menubar [role=menu]:not([hidden]) > li', (entries) =>
-      entries.map((entry) => entry.getAttribute('role') === 'separator' ? '---' : entry.textContent));
-  const titles = await page.$$eval('#menubar > li > [role=menuitem]', (all) => all.map((t) => t.textContent));
+      entries.map((entry) =>
+        entry.getAttribute('role') === 'separator' ? '---' : entry.textContent,
+      ),
+    );
+  const titles = await page.$$eval('#menubar > li > [role=menuitem]', (all) =>
+    all.map((t) => t.textContent),
+  );
   check(same(titles, [facts.menu.game, facts.menu.help]), `the menu bar shows ${titles}`);
 
   const openQuestion = async () => {
@@ -413,15 +467,20 @@ async function menus(game, expectedStart) {
       box.querySelector('p').textContent,
       ...[...box.querySelectorAll('button')].map((b) => b.textContent),
     ]);
-    check(same(shown, [facts.questionCaption, facts.question, facts.yes, facts.no]),
-      `the new-game question shows ${shown}`);
+    check(
+      same(shown, [facts.questionCaption, facts.question, facts.yes, facts.no]),
+      `the new-game question shows ${shown}`,
+    );
   };
 
   // With the mouse: Игра, Новая игра, Нет keeps the position.
   const before = await readBoard(game);
   await page.click('#menu-0');
   const gameItems = await items();
-  check(same(gameItems, [facts.menu.newGame, '---', facts.menu.exit]), `the game menu shows ${gameItems}`);
+  check(
+    same(gameItems, [facts.menu.newGame, '---', facts.menu.exit]),
+    `the game menu shows ${gameItems}`,
+  );
   await page.click(`#menubar [role=menu]:not([hidden]) button`);
   await openQuestion();
   await page.click('#box button[value="0"]');
@@ -435,12 +494,18 @@ async function menus(game, expectedStart) {
   await page.keyboard.press('ArrowDown');
   check(same(await items(), [facts.menu.about]), 'the arrows do not open the help menu');
   await page.keyboard.press('ArrowLeft');
-  check(same(await items(), [facts.menu.newGame, '---', facts.menu.exit]), 'the left arrow does not go back to the game menu');
+  check(
+    same(await items(), [facts.menu.newGame, '---', facts.menu.exit]),
+    'the left arrow does not go back to the game menu',
+  );
   await page.keyboard.press('Enter');
   await openQuestion();
   await page.keyboard.press('Enter');
   await closed(game, 'box');
-  check(same(await readBoard(game), expectedStart), 'Yes to the new-game question did not set up a new game');
+  check(
+    same(await readBoard(game), expectedStart),
+    'Yes to the new-game question did not set up a new game',
+  );
   const red = await countColour(game, [0, 0, 8 * game.cell, 8 * game.cell], colours.Path);
   check(red > 0, "a new game hid the computer's last path before the next press");
 
@@ -450,10 +515,16 @@ async function menus(game, expectedStart) {
   await page.keyboard.press('Enter');
   await page.keyboard.press('Enter');
   await page.waitForSelector('#about[open]');
-  check((await page.$eval('#about h2', (h) => h.textContent)) === facts.aboutCaption, 'the About box has the wrong caption');
+  check(
+    (await page.$eval('#about h2', (h) => h.textContent)) === facts.aboutCaption,
+    'the About box has the wrong caption',
+  );
   await page.keyboard.press('Escape');
   await closed(game, 'about');
-  for (const [key, closer] of [['/', 'Enter'], ['?', 'Escape']]) {
+  for (const [key, closer] of [
+    ['/', 'Enter'],
+    ['?', 'Escape'],
+  ]) {
     await page.keyboard.down('Alt');
     await page.keyboard.press(key);
     await page.keyboard.up('Alt');
@@ -467,15 +538,20 @@ async function menus(game, expectedStart) {
   await page.click('#menu-0');
   await page.click('#menubar [role=menu]:not([hidden]) li:last-child button');
   await page.waitForSelector('#ended:not([hidden])');
-  const ended = await page.$eval('#ended', (e) => [e.querySelector('p').textContent, e.querySelector('button').textContent]);
+  const ended = await page.$eval('#ended', (e) => [
+    e.querySelector('p').textContent,
+    e.querySelector('button').textContent,
+  ]);
   check(same(ended, [facts.exited, facts.playAgain]), `after Exit the page shows ${ended}`);
   check(await page.$eval('#client', (c) => c.hidden), 'after Exit the board is still shown');
   await Promise.all([page.waitForNavigation({waitUntil: 'load'}), page.click('#ended button')]);
   await page.waitForFunction(() => document.getElementById('board').width > 0);
   const again = await readBoard(game);
   check(same(again, expectedStart), `starting again after Exit shows\n${again.join('\n')}`);
-  check((await countColour(game, [0, 0, 8 * game.cell, 8 * game.cell], colours.Path)) === 0,
-    "starting again after Exit shows the last game's path");
+  check(
+    (await countColour(game, [0, 0, 8 * game.cell, 8 * game.cell], colours.Path)) === 0,
+    "starting again after Exit shows the last game's path",
+  );
 }
 
 // --- Other viewports --------------------------------------------------------------------------
@@ -485,26 +561,37 @@ async function menus(game, expectedStart) {
 async function narrowPage(browser, origin) {
   const game = await openPage(browser, origin, 'narrow', {width: 600, height: 500});
   check(game.scale < 1, 'the narrow page is not scaled');
-  check(Math.abs(game.cssWidth - game.innerWidth) < 1 && Math.abs(game.cssHeight - game.height * game.scale) < 1,
-    `the narrow page's canvas is ${game.cssWidth} x ${game.cssHeight}`);
+  check(
+    Math.abs(game.cssWidth - game.innerWidth) < 1 &&
+      Math.abs(game.cssHeight - game.height * game.scale) < 1,
+    `the narrow page's canvas is ${game.cssWidth} x ${game.cssHeight}`,
+  );
   const scroll = await game.page.evaluate(() => [
     document.documentElement.scrollWidth - window.innerWidth,
     document.documentElement.scrollHeight - window.innerHeight,
   ]);
   check(scroll[0] <= 0 && scroll[1] <= 0, 'the narrow page scrolls');
   const board = await readBoard(game);
-  check(board.every((row) => !row.includes('?')), `the scaled board is\n${board.join('\n')}`);
+  check(
+    board.every((row) => !row.includes('?')),
+    `the scaled board is\n${board.join('\n')}`,
+  );
   await play(game, opening[0][0]);
   const after = await readBoard(game);
-  check(pieceAt(after, square(opening[0][0], 'to')) === 'w', 'a move on the scaled board did not land');
+  check(
+    pieceAt(after, square(opening[0][0], 'to')) === 'w',
+    'a move on the scaled board did not land',
+  );
   await game.page.close();
 }
 
 // A wide page: the board as high as the client area, the panel taking all the rest.
 async function widePage(browser, origin) {
   const game = await openPage(browser, origin, 'wide', {width: 1600, height: 600});
-  check(game.scale === 1 && game.cssWidth === 1600 && game.cssHeight === game.height,
-    `the wide page's canvas is ${game.cssWidth} x ${game.cssHeight} under a menu bar ${game.menuHeight} high`);
+  check(
+    game.scale === 1 && game.cssWidth === 1600 && game.cssHeight === game.height,
+    `the wide page's canvas is ${game.cssWidth} x ${game.cssHeight} under a menu bar ${game.menuHeight} high`,
+  );
   const [panelEnd] = await pixels(game, [[1599, game.height - 1]]);
   check(same(panelEnd, colours.Panel), 'the panel does not reach the right edge');
   await game.page.close();
@@ -514,26 +601,49 @@ async function widePage(browser, origin) {
 // a finger that neither scrolls nor zooms the page.
 async function phonePage(browser, origin) {
   const game = await openPage(browser, origin, 'phone', {
-    width: 740, height: 360, deviceScaleFactor: 2, isMobile: true, hasTouch: true, isLandscape: true,
+    width: 740,
+    height: 360,
+    deviceScaleFactor: 2,
+    isMobile: true,
+    hasTouch: true,
+    isLandscape: true,
   });
-  check(game.pixelWidth === Math.round(game.cssWidth * 2), 'the canvas does not follow the device pixel ratio');
+  check(
+    game.pixelWidth === Math.round(game.cssWidth * 2),
+    'the canvas does not follow the device pixel ratio',
+  );
   // A square's edge falls between two device pixels: no blended pixel on it.
   const edge = game.cell;
-  const [light, dark] = await pixels(game, [[edge - 0.5, 1], [edge, 1]]);
-  check(same(light, colours.White) && same(dark, colours.Dark), `the square edge at ratio 2 is ${light} | ${dark}`);
+  const [light, dark] = await pixels(game, [
+    [edge - 0.5, 1],
+    [edge, 1],
+  ]);
+  check(
+    same(light, colours.White) && same(dark, colours.Dark),
+    `the square edge at ratio 2 is ${light} | ${dark}`,
+  );
   const move = opening[0][0];
   const from = squareCentre(game, square(move, 'from'));
   const to = squareCentre(game, square(move, 'to'));
   const {touchscreen} = game.page;
   await touchscreen.touchStart(from.x, from.y);
   for (let i = 1; i <= 6; i++) {
-    await touchscreen.touchMove(from.x + ((to.x - from.x) * i) / 6, from.y + ((to.y - from.y) * i) / 6);
+    await touchscreen.touchMove(
+      from.x + ((to.x - from.x) * i) / 6,
+      from.y + ((to.y - from.y) * i) / 6,
+    );
   }
   await touchscreen.touchEnd();
   const board = await readBoard(game);
-  check(pieceAt(board, square(move, 'to')) === 'w' && pieceAt(board, square(move, 'from')) === '.',
-    `the finger's move did not land:\n${board.join('\n')}`);
-  const view = await game.page.evaluate(() => [window.scrollX, window.scrollY, window.visualViewport.scale]);
+  check(
+    pieceAt(board, square(move, 'to')) === 'w' && pieceAt(board, square(move, 'from')) === '.',
+    `the finger's move did not land:\n${board.join('\n')}`,
+  );
+  const view = await game.page.evaluate(() => [
+    window.scrollX,
+    window.scrollY,
+    window.visualViewport.scale,
+  ]);
   check(same(view, [0, 0, 1]), `the finger scrolled or zoomed the page: ${view}`);
   await expectSounds(game, ['Asterisk'], "the finger's step");
   await game.page.close();

@@ -24,10 +24,14 @@ export function readFacts(root) {
 
   const shell = source('app/common/shell.h');
   const shellText = (name) =>
-    find(shell, new RegExp(`#define KORDAVELMIX_${name} "([^"]*)"`), `text ${name}`).replace('&', '');
+    find(shell, new RegExp(`#define KORDAVELMIX_${name} "([^"]*)"`), `text ${name}`).replace(
+      '&',
+      '',
+    );
 
   const turn = source('game/turn.cpp');
-  const turnText = (name) => unescape(find(turn, new RegExp(`${name} = "([^"]*)";`), `text ${name}`));
+  const turnText = (name) =>
+    unescape(find(turn, new RegExp(`${name} = "([^"]*)";`), `text ${name}`));
 
   // Each sound kind's tune as its waveform and first pitch, which tell the kinds apart.
   const tunes = {};
