@@ -313,15 +313,10 @@ async function desktopPage(browser, origin) {
   check(game.pixelWidth === game.innerWidth, 'the canvas does not have one pixel per CSS pixel');
 
   const initial = await readBoard(game);
+  // prettier-ignore
   const expectedStart = [
-    '-b-b-b-b',
-    'b-b-b-b-',
-    '-b-b-b-b',
-    '.-.-.-.-',
-    '-.-.-.-.',
-    'w-w-w-w-',
-    '-w-w-w-w',
-    'w-w-w-w-',
+    '-b-b-b-b', 'b-b-b-b-', '-b-b-b-b', '.-.-.-.-',
+    '-.-.-.-.', 'w-w-w-w-', '-w-w-w-w', 'w-w-w-w-',
   ];
   check(same(initial, expectedStart), `the first frame's board is\n${initial.join('\n')}`);
   // The board as high as the client area: its last row of squares ends in the canvas's last rows.
