@@ -328,6 +328,14 @@ async function desktopPage(browser, origin) {
     !same(bottomLeft, colours.Panel) && same(panel, colours.Panel),
     'the board is not as high as the client area or the panel is not grey',
   );
+  // The panel's text is drawn in the face the site ships, which had loaded before the first frame.
+  const faces = await page.evaluate(() =>
+    [...document.fonts].filter((face) => face.status === 'loaded').map((face) => face.family),
+  );
+  check(
+    faces.some((family) => family.includes(facts.scoreFont)),
+    `the loaded faces are ${faces}`,
+  );
   const side = 8 * game.cell;
   check(
     (await countColour(game, [side + 30, 10, 300, 60], colours.Heading)) > 200,

@@ -1,7 +1,8 @@
 // Facts about the game that the browser test and the benchmark check against, read from the source
 // that defines them rather than copied: the frame's colours (render/appearance.h), the window's
-// texts (app/common/shell.h), the turn controller's texts (game/turn.cpp) and the tune of each
-// sound kind (app/web/web_frontend.cpp).
+// texts (app/common/shell.h), the turn controller's texts (game/turn.cpp), the tune of each sound
+// kind (app/web/web_frontend.cpp) and the family the site ships the score panel's font under
+// (app/web/CMakeLists.txt).
 import {readFileSync} from 'node:fs';
 import {join} from 'node:path';
 
@@ -44,7 +45,14 @@ export function readFacts(root) {
     throw new Error('app/web/web_frontend.cpp does not give four tunes');
   }
 
+  const scoreFont = find(
+    source('app/web/CMakeLists.txt'),
+    /set\(font_family "([^"]*)"\)/,
+    "the score panel's font family",
+  );
+
   return {
+    scoreFont,
     colours: Object.fromEntries(
       ['White', 'Dark', 'Panel', 'Path', 'Heading', 'Count'].map((name) => [name, colour(name)]),
     ),
