@@ -28,6 +28,8 @@
 #define KORDAVELMIX_ABOUT_VERSION "Игра Kordavelmix, Версия " KORDAVELMIX_VERSION
 #define KORDAVELMIX_ABOUT_COPYRIGHT "© 2026 Команда Kordavelmix"
 #define KORDAVELMIX_OK "ОК"
+/* What a dialog's close box is called, where the page draws one. */
+#define KORDAVELMIX_CLOSE "Закрыть"
 #define KORDAVELMIX_ABOUT_WIDTH 170
 #define KORDAVELMIX_ABOUT_HEIGHT 62
 #define KORDAVELMIX_ABOUT_ICON_RECT 14, 14, 20, 20

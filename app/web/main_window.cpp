@@ -39,6 +39,7 @@ EM_JS(void, JsAddMenuItem, (int menu, const char* text, int command),
       { Page.addMenuItem(menu, UTF8ToString(text), command); });
 EM_JS(void, JsAddSeparator, (int menu), { Page.addSeparator(menu); });
 EM_JS(void, JsPlaceCanvas, (double width, double height), { Page.placeCanvas(width, height); });
+EM_JS(void, JsLabelCloseBoxes, (const char* label), { Page.labelCloseBoxes(UTF8ToString(label)); });
 EM_JS(void, JsEndGame, (const char* text, const char* again),
       { Page.endGame(UTF8ToString(text), UTF8ToString(again)); });
 
@@ -90,6 +91,7 @@ void BuildMainWindow() {
   JsAddMenuItem(game, MenuText(KORDAVELMIX_MENU_EXIT).c_str(), Exit);
   const int help = JsAddMenu(MenuText(KORDAVELMIX_MENU_HELP).c_str());
   JsAddMenuItem(help, MenuText(KORDAVELMIX_MENU_ABOUT).c_str(), About);
+  JsLabelCloseBoxes(KORDAVELMIX_CLOSE);
 }
 
 extern "C" {

@@ -2,7 +2,7 @@
 #pragma once
 
 // Builds the menu bar, Игра (New game, a separator, Exit) and Справка (About), with their
-// commands; Alt+"?" and Alt+"/" open the About box.
+// commands, and names the dialogs' close boxes; Alt+"?" and Alt+"/" open the About box.
 void BuildMainWindow();
 
 // The page calls these, and only these, with the events of the canvas, the keyboard, the menu and

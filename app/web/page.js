@@ -356,7 +356,7 @@ var Page = (() => {
       about.querySelector('h2').textContent = caption;
       about.querySelector('.version').textContent = version;
       about.querySelector('.copyright').textContent = copyright;
-      about.querySelector('button').textContent = ok;
+      about.querySelector('.body button').textContent = ok;
     },
     // The dialog font's units: a quarter of its average Latin letter's width, an eighth of its
     // height.
@@ -381,7 +381,15 @@ var Page = (() => {
       });
     },
     async runAbout() {
-      await runDialog(about, about.querySelector('button'));
+      await runDialog(about, about.querySelector('.body button'));
+    },
+
+    // The caption's close boxes, named for a screen reader.
+    labelCloseBoxes(label) {
+      for (const close of document.querySelectorAll('dialog .close')) {
+        close.setAttribute('aria-label', label);
+        close.title = label;
+      }
     },
 
     addMenu(title) {

@@ -431,7 +431,7 @@ async function desktopPage(browser, origin) {
     squareCentre(game, square(capture, 'to')),
   );
   check(await dialogOpen(game, 'box'), 'the box closed under a drag on the board');
-  await page.click('#box button');
+  await page.click('#box .buttons button');
   await closed(game, 'box');
   check(same(await readBoard(game), board), 'the board changed while the box was open');
   await expectSounds(game, [], 'a drag while the box was open');
@@ -468,7 +468,7 @@ async function menus(game, expectedStart) {
     const shown = await page.$eval('#box', (box) => [
       box.querySelector('h2').textContent,
       box.querySelector('p').textContent,
-      ...[...box.querySelectorAll('button')].map((b) => b.textContent),
+      ...[...box.querySelectorAll('.buttons button')].map((b) => b.textContent),
     ]);
     check(
       same(shown, [facts.questionCaption, facts.question, facts.yes, facts.no]),
@@ -486,7 +486,7 @@ async function menus(game, expectedStart) {
   );
   await page.click(`#menubar [role=menu]:not([hidden]) button`);
   await openQuestion();
-  await page.click('#box button[value="0"]');
+  await page.click('#box .buttons button[value="0"]');
   await closed(game, 'box');
   check(same(await readBoard(game), before), 'No to the new-game question changed the board');
 
@@ -512,7 +512,8 @@ async function menus(game, expectedStart) {
   const red = await countColour(game, [0, 0, 8 * game.cell, 8 * game.cell], colours.Path);
   check(red > 0, "a new game hid the computer's last path before the next press");
 
-  // The About box: from the menu by keyboard, closed by Esc; Alt+/ closed by Enter; Alt+? by Esc.
+  // The About box: from the menu by keyboard, closed by Esc; by Alt+/ and Alt+?, closed by Enter,
+  // Esc and its close box.
   await page.keyboard.press('F10');
   await page.keyboard.press('ArrowRight');
   await page.keyboard.press('Enter');
@@ -524,15 +525,16 @@ async function menus(game, expectedStart) {
   );
   await page.keyboard.press('Escape');
   await closed(game, 'about');
-  for (const [key, closer] of [
-    ['/', 'Enter'],
-    ['?', 'Escape'],
+  for (const [key, close] of [
+    ['/', () => page.keyboard.press('Enter')],
+    ['?', () => page.keyboard.press('Escape')],
+    ['/', () => page.click('#about .close')],
   ]) {
     await page.keyboard.down('Alt');
     await page.keyboard.press(key);
     await page.keyboard.up('Alt');
     await page.waitForSelector('#about[open]');
-    await page.keyboard.press(closer);
+    await close();
     await closed(game, 'about');
   }
 
