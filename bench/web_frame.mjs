@@ -60,7 +60,11 @@ try {
     const page = await browser.newPage();
     await page.setViewport({...client, deviceScaleFactor: ratio});
     await page.goto(`${origin}/`, {waitUntil: 'load'});
-    await page.waitForFunction(() => document.getElementById('board').width > 0);
+    // The game has started once its canvas spans the page, which the browser's default size does
+    // not.
+    await page.waitForFunction(
+      () => document.getElementById('board').getBoundingClientRect().width === window.innerWidth,
+    );
     // The client area is the viewport less the menu bar above it.
     const menu = await page.$eval('#menubar', (bar) => bar.getBoundingClientRect().height);
     await page.setViewport({

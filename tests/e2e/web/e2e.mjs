@@ -119,14 +119,7 @@ async function openPage(browser, origin, name, viewport) {
   await page.evaluateOnNewDocument(recordTunes);
   await page.setViewport(viewport);
   await page.goto(`${origin}/`, {waitUntil: 'load'});
-  // The viewport may reach the page only after its first layout; the canvas then follows it.
-  await page.waitForFunction(
-    (width) =>
-      window.innerWidth === width &&
-      Math.abs(document.getElementById('board').getBoundingClientRect().width - width) < 1,
-    {},
-    viewport.width,
-  );
+  await waitForGame(page, viewport.width);
   const game = {page, name, ratio: viewport.deviceScaleFactor ?? 1};
   await settle(game);
   Object.assign(
@@ -154,6 +147,19 @@ async function openPage(browser, origin, name, viewport) {
   game.scale = game.innerWidth / game.width;
   game.cell = Math.floor(game.height / 8);
   return game;
+}
+
+// Waits until the game has started and laid its canvas out across the page's width: until then the
+// canvas has a browser's default size. The viewport may reach the page only after its first
+// layout; the canvas then follows it.
+async function waitForGame(page, width) {
+  await page.waitForFunction(
+    (wanted) =>
+      window.innerWidth === wanted &&
+      Math.abs(document.getElementById('board').getBoundingClientRect().width - wanted) < 1,
+    {},
+    width,
+  );
 }
 
 // Lets the page handle what is pending and paint its next frame.
@@ -550,7 +556,7 @@ async function menus(game, expectedStart) {
   check(same(ended, [facts.exited, facts.playAgain]), `after Exit the page shows ${ended}`);
   check(await page.$eval('#client', (c) => c.hidden), 'after Exit the board is still shown');
   await Promise.all([page.waitForNavigation({waitUntil: 'load'}), page.click('#ended button')]);
-  await page.waitForFunction(() => document.getElementById('board').width > 0);
+  await waitForGame(page, game.innerWidth);
   const again = await readBoard(game);
   check(same(again, expectedStart), `starting again after Exit shows\n${again.join('\n')}`);
   check(
