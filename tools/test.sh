@@ -2,11 +2,11 @@
 # Builds Kordavelmix and runs every test, installing what is missing first: the whole suite (the
 # preset test; the benchmarks are built too, so that they keep compiling), then the Windows program
 # and its tests cross-built and run under Wine (windows-tests), then the site with the core's tests
-# compiled to WebAssembly, run under Node, and the site played in headless Chromium (web-tests),
-# then the suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer (asan), then a short fuzzing run from the seed
-# corpus (fuzz), the Debian package's round trip (built, installed, played on a real X server,
-# purged), and last every package built a second time and compared byte for byte.
+# compiled to WebAssembly and run under Node, and the site played in headless Chromium
+# (web-tests), then the suite again under AddressSanitizer and UndefinedBehaviorSanitizer (asan),
+# then a short fuzzing run from the seed corpus (fuzz), the Debian package's round trip (built,
+# installed, played on a real X server, purged), and last every package built a second time and
+# compared byte for byte.
 # shellcheck source=tools/lib.sh
 source "$(dirname "$0")/lib.sh"
 
