@@ -3,8 +3,9 @@
 
 Standard library only: every pixel is computed here, 4 x 4 supersampled for smooth edges, and the
 PNG is written with zlib. Run from anywhere; the images land in images/ of the repository, the
-same icon, drawn afresh at each size of the desktop's icon theme, in icons/hicolor/, and the
-Windows program's icon file, with the sizes and colour depths Windows picks from, in app/win32/:
+same icon, drawn afresh at each size of the desktop's icon theme, in icons/hicolor/, the web
+page's icons in icons/web/, and the Windows program's icon file, with the sizes and colour depths
+Windows picks from, in app/win32/:
 
     python3 tools/make-images/make_images.py
 """
@@ -38,6 +39,11 @@ ICON_SIZE = 256
 # The desktop menu's icon: its name is the application's id, in every size the hicolor theme lists.
 DESKTOP_ICON_NAME = source_fact("CMakeLists.txt", r"^set\(KORDAVELMIX_APP_ID (\S+)\)$")
 DESKTOP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+# The web page's icons, for the browser's app list and home screen: the icon at two sizes, and one
+# to be cut to a launcher's shape, whose icon keeps to the middle circle of 80 % of the side.
+WEB_ICON_SIZES = (192, 512)
+WEB_MASKABLE_ICON_SIZE = 512
+WEB_MASKABLE_ICON_SHARE = 0.56
 SUPERSAMPLE = 4
 # The Windows icon's images as (side, bits per pixel): 256 colours for old displays and themes,
 # then true colour with alpha. The 256-pixel true-colour image is stored as PNG, the rest as
@@ -54,6 +60,7 @@ CROWN_GOLD = (236, 186, 48)
 CROWN_OUTLINE = (96, 62, 10)
 BOARD_LIGHT = source_colour("White")  # the board's light squares
 BOARD_DARK = source_colour("Dark")  # the board's dark squares
+PANEL = source_colour("Panel")  # the score panel's grey
 
 # Piece geometry in units of the image side, centred at (0.5, 0.5).
 BODY_RADIUS = 0.46
@@ -156,12 +163,14 @@ def write_png(path, size, rows):
 
 
 def median_cut(colours, count):
-    """A palette of at most count colours for the {(r, g, b): pixels} histogram: the box of colours
-    with the widest spread is split at its median, channel by channel, until there are enough."""
+    """A palette of at most count colours for the {colour: pixels} histogram, a colour being
+    (r, g, b) or (r, g, b, a): the box of colours with the widest spread is split at its median,
+    channel by channel, until there are enough."""
     boxes = [list(colours.items())]
+    channels = range(len(next(iter(colours))))
 
     def spread(box):
-        return max(max(c[i] for c, _ in box) - min(c[i] for c, _ in box) for i in range(3))
+        return max(max(c[i] for c, _ in box) - min(c[i] for c, _ in box) for i in channels)
 
     while len(boxes) < count:
         splittable = [b for b in boxes if len(b) > 1]
@@ -169,7 +178,7 @@ def median_cut(colours, count):
             break
         box = max(splittable, key=spread)
         boxes.remove(box)
-        channel = max(range(3), key=lambda i: max(c[i] for c, _ in box) - min(c[i] for c, _ in box))
+        channel = max(channels, key=lambda i: max(c[i] for c, _ in box) - min(c[i] for c, _ in box))
         box.sort(key=lambda item: item[0][channel])
         half, seen, cut = sum(n for _, n in box) / 2, 0, 1
         for i, (_, n) in enumerate(box[:-1]):
@@ -181,8 +190,41 @@ def median_cut(colours, count):
     palette = []
     for box in boxes:
         total = sum(n for _, n in box)
-        palette.append(tuple(round(sum(c[i] * n for c, n in box) / total) for i in range(3)))
+        palette.append(tuple(round(sum(c[i] * n for c, n in box) / total) for i in channels))
     return palette
+
+
+def indexed_png_bytes(size, rows):
+    """The picture as a PNG of at most 256 colours with their alpha, a third of the true-colour
+    file's size for a web page to load: entry 0 is the fully transparent colour, the rest a
+    median-cut palette of the other pixels."""
+    pixels = [[tuple(row[4 * x:4 * x + 4]) for x in range(size)] for row in rows]
+    histogram = {}
+    for line in pixels:
+        for colour in line:
+            if colour[3] > 0:
+                histogram[colour] = histogram.get(colour, 0) + 1
+    palette = [(0, 0, 0, 0)] + median_cut(histogram, 255)
+    nearest = {}
+
+    def index(colour):
+        if colour[3] == 0:
+            return 0
+        if colour not in nearest:
+            nearest[colour] = min(range(1, len(palette)), key=lambda i: sum(
+                (palette[i][c] - colour[c]) ** 2 for c in range(4)))
+        return nearest[colour]
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 3, 0, 0, 0)  # 8-bit palette indices
+    raw = b"".join(b"\x00" + bytes(index(colour) for colour in line) for line in pixels)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+            chunk(b"PLTE", b"".join(bytes(c[:3]) for c in palette)) +
+            chunk(b"tRNS", bytes(c[3] for c in palette)) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
 
 
 def bmp_icon_image(size, rows, bits):
@@ -260,6 +302,15 @@ def icon_sample(x, y):
     return colour
 
 
+def maskable_sample(x, y):
+    """The icon for a launcher that cuts it to a shape of its own (a circle, a rounded square): the
+    panel's grey to every edge, and the icon within the circle in the middle that every shape
+    keeps."""
+    inset = (1 - WEB_MASKABLE_ICON_SHARE) / 2
+    inner = icon_sample((x - inset) / WEB_MASKABLE_ICON_SHARE, (y - inset) / WEB_MASKABLE_ICON_SHARE)
+    return PANEL if inner is None else inner
+
+
 def main():
     root = ROOT
     images = os.path.join(root, "images")
@@ -285,6 +336,14 @@ def main():
         folder = os.path.join(root, "icons", "hicolor", f"{size}x{size}", "apps")
         os.makedirs(folder, exist_ok=True)
         write_png(os.path.join(folder, DESKTOP_ICON_NAME + ".png"), size, icon(size))
+    web = os.path.join(root, "icons", "web")
+    os.makedirs(web, exist_ok=True)
+    for size in WEB_ICON_SIZES:
+        with open(os.path.join(web, f"kordavelmix-{size}.png"), "wb") as out:
+            out.write(indexed_png_bytes(size, icon(size)))
+    with open(os.path.join(web, f"kordavelmix-maskable-{WEB_MASKABLE_ICON_SIZE}.png"), "wb") as out:
+        out.write(indexed_png_bytes(WEB_MASKABLE_ICON_SIZE,
+                                    render(WEB_MASKABLE_ICON_SIZE, maskable_sample)))
     write_ico(os.path.join(root, "app", "win32", "kordavelmix.ico"), [
         (size, bits, png_bytes(size, icon(size)) if (size, bits) == (256, 32) else
          bmp_icon_image(size, icon(size), bits)) for size, bits in WINDOWS_ICON_IMAGES])
