@@ -23,8 +23,11 @@ use_commit_time() {
   export SOURCE_DATE_EPOCH
 }
 
-# Writes SHA256SUMS in the folder, for every other file in it.
+# Writes the SHA256 sums of every file below a folder, named relative to it, into OUTPUT
+# (default: SHA256SUMS in the folder itself, which is left out).
 write_sums() {
-  (cd "$1" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%P\n' | LC_ALL=C sort |
-    xargs -d '\n' sha256sum >SHA256SUMS)
+  local folder=$1 output=${2:-$1/SHA256SUMS}
+  output=$(realpath -m "$output")
+  (cd "$folder" && find . -type f ! -path ./SHA256SUMS -printf '%P\n' | LC_ALL=C sort |
+    xargs -d '\n' sha256sum >"$output")
 }

@@ -26,10 +26,11 @@ while [ $# -gt 0 ]; do
   shift
 done
 if $web; then
-  site="${1:-$(preset_dir web)}/site"
-  [ -f "$site/index.html" ] || { echo "no site at $site: build it first" >&2; exit 1; }
+  build_dir="${1:-$(preset_dir web)}"
+  [ -f "$build_dir/site/index.html" ] || { echo "no site in $build_dir: build it first" >&2; exit 1; }
   mkdir -p docs
-  node tests/e2e/web/e2e.mjs --site "$site" --source . --screenshot docs/screenshot-web.png
+  node tests/e2e/web/e2e.mjs --site "$build_dir/site" --stage "$build_dir/stage" --source . \
+    --screenshot docs/screenshot-web.png
   echo "docs/screenshot-web.png"
   exit 0
 fi

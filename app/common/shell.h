@@ -6,6 +6,8 @@
 #include "app/common/identity.h"
 
 #define KORDAVELMIX_TITLE "Kordavelmix"
+/* What the game is, in a sentence: for the web page's description and its app's. */
+#define KORDAVELMIX_DESCRIPTION "Шашки против компьютера на доске 8 × 8"
 
 #define KORDAVELMIX_MENU_GAME "&Игра"
 #define KORDAVELMIX_MENU_NEW_GAME "Новая игра"

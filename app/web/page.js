@@ -17,6 +17,7 @@ var Page = (() => {
   // An exported call that may wait for a dialog is in progress: no other input reaches the game.
   let busy = false;
   let frameRequested = false;
+  let shown = false;
   let images = [];
   let audio = null;
   let pointer = null;
@@ -48,6 +49,17 @@ var Page = (() => {
       colours.set(argb, css);
     }
     return css;
+  }
+
+  // Once the first frame is on the screen: it is marked for the load benchmark, and only then is
+  // the service worker that keeps the site for offline play registered, so that it never delays
+  // the board. A browser that offers none, or a page served from elsewhere than a secure origin,
+  // plays online only.
+  function firstFrameShown() {
+    performance.mark('kordavelmix-first-frame');
+    if ('serviceWorker' in navigator && window.isSecureContext) {
+      navigator.serviceWorker.register('sw.js');
+    }
   }
 
   // --- Sound ------------------------------------------------------------------------------------
@@ -285,6 +297,10 @@ var Page = (() => {
         requestAnimationFrame(() => {
           frameRequested = false;
           _WebPaint();
+          if (!shown) {
+            shown = true;
+            firstFrameShown();
+          }
         });
       }
     },
@@ -293,7 +309,7 @@ var Page = (() => {
     async loadAssets(paths, family, file) {
       const load = async (path) => {
         const image = new Image();
-        image.src = path;
+        image.src = siteFile(path);
         try {
           await image.decode();
           return image;
@@ -301,7 +317,10 @@ var Page = (() => {
           return null;
         }
       };
-      const face = new FontFace(family, `url(${file})`, {style: 'italic', weight: 'bold'});
+      const face = new FontFace(family, `url(${siteFile(file)})`, {
+        style: 'italic',
+        weight: 'bold',
+      });
       const [loaded, faceLoaded] = await Promise.all([
         Promise.all(paths.map(load)),
         face.load().then(

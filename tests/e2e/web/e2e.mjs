@@ -18,8 +18,10 @@
 // width, and on a phone held sideways a move dragged with a finger at a device pixel ratio of 2.
 // No console error, failed request or request to another origin is allowed. Every wait is
 // bounded; the browser and the server are stopped on exit.
-import {mkdirSync} from 'node:fs';
+import {appendFileSync, cpSync, mkdirSync, mkdtempSync, rmSync} from 'node:fs';
+import {tmpdir} from 'node:os';
 import {join} from 'node:path';
+import {pathToFileURL} from 'node:url';
 import {parseArgs} from 'node:util';
 import {launchBrowser, serveSite} from './site.mjs';
 import {readFacts} from './facts.mjs';
@@ -27,14 +29,15 @@ import {readFacts} from './facts.mjs';
 const {values: options} = parseArgs({
   options: {
     site: {type: 'string'},
+    stage: {type: 'string'},
     source: {type: 'string'},
     artifacts: {type: 'string'},
     screenshot: {type: 'string'},
   },
 });
-if (!options.site || !options.source) {
+if (!options.site || !options.stage || !options.source) {
   console.error(
-    'usage: node e2e.mjs --site SITE --source REPOSITORY [--artifacts DIR] [--screenshot FILE]',
+    'usage: node e2e.mjs --site SITE --stage STAGE --source REPOSITORY [--artifacts DIR] [--screenshot FILE]',
   );
   process.exit(2);
 }
@@ -69,6 +72,12 @@ const rest = [
   ['32-10', ['SimpleBeep']],
   ['56-45', ['Asterisk']],
   ['10-01', ['Question']],
+];
+// The board of a new game, as readBoard reads it.
+// prettier-ignore
+const expectedStart = [
+  '-b-b-b-b', 'b-b-b-b-', '-b-b-b-b', '.-.-.-.-',
+  '-.-.-.-.', 'w-w-w-w-', '-w-w-w-w', 'w-w-w-w-',
 ];
 const square = (move, end) => {
   const [from, to] = move.split('-');
@@ -111,14 +120,28 @@ function recordTunes() {
   };
 }
 
-// One page of the site at a viewport, with its geometry as the page laid it out.
+// A violation of the page's security policy, reported as a console error.
+function reportPolicyViolations() {
+  document.addEventListener('securitypolicyviolation', (event) =>
+    console.error(`security policy violation: ${event.violatedDirective} ${event.blockedURI}`),
+  );
+}
+
+// One page of the site at a viewport, in the browser or one of its contexts, with its geometry as
+// the page laid it out.
 async function openPage(browser, origin, name, viewport) {
   const page = await browser.newPage();
   page.setDefaultTimeout(wait);
   watch(page, origin, name);
   await page.evaluateOnNewDocument(recordTunes);
+  await page.evaluateOnNewDocument(reportPolicyViolations);
   await page.setViewport(viewport);
   await page.goto(`${origin}/`, {waitUntil: 'load'});
+  return layOut(page, name, viewport);
+}
+
+// The game on a page that has just loaded, with its geometry as the page laid it out.
+async function layOut(page, name, viewport) {
   await waitForGame(page, viewport.width);
   const game = {page, name, ratio: viewport.deviceScaleFactor ?? 1};
   await settle(game);
@@ -319,11 +342,6 @@ async function desktopPage(browser, origin) {
   check(game.pixelWidth === game.innerWidth, 'the canvas does not have one pixel per CSS pixel');
 
   const initial = await readBoard(game);
-  // prettier-ignore
-  const expectedStart = [
-    '-b-b-b-b', 'b-b-b-b-', '-b-b-b-b', '.-.-.-.-',
-    '-.-.-.-.', 'w-w-w-w-', '-w-w-w-w', 'w-w-w-w-',
-  ];
   check(same(initial, expectedStart), `the first frame's board is\n${initial.join('\n')}`);
   // The board as high as the client area: its last row of squares ends in the canvas's last rows.
   const [bottomLeft, panel] = await pixels(game, [
@@ -660,6 +678,126 @@ async function phonePage(browser, origin) {
   await game.page.close();
 }
 
+// --- Installed, offline and updated -----------------------------------------------------------
+
+// The site as a player keeps it: installable, played after a reload with the network cut, and
+// replaced whole by a new build at the next load. It runs on a copy of the site of its own, sealed
+// from the build's staged files as the build seals them, so that it can publish a changed build.
+async function keptPage(browser) {
+  const {sealSite} = await import(pathToFileURL(join(options.source, 'app/web/seal_site.mjs')));
+  const work = mkdtempSync(join(tmpdir(), 'kordavelmix-site-'));
+  const served = join(work, 'site');
+  const first = sealSite(options.stage, served);
+  // A server of its own is an origin of its own: nothing the other pages did is kept for it. (A
+  // private browser context would be, but the browser installs nothing from one.)
+  const host = await serveSite(served);
+  let page = null;
+  try {
+    const viewport = {width: 850, height: 504};
+    let game = await openPage(browser, host.origin, 'kept', viewport);
+    ({page} = game);
+    const cdp = await page.createCDPSession();
+
+    // The browser finds the manifest valid and the page installable.
+    const manifest = await cdp.send('Page.getAppManifest');
+    check(
+      manifest.errors.length === 0,
+      `the manifest has errors: ${JSON.stringify(manifest.errors)}`,
+    );
+    const app = JSON.parse(manifest.data);
+    check(
+      app.name === facts.title && app.lang === 'ru' && app.display === 'standalone',
+      `the manifest says ${manifest.data}`,
+    );
+    const icons = app.icons.map((icon) => `${icon.sizes} ${icon.purpose}`).sort();
+    check(
+      same(icons, ['192x192 any', '512x512 any', '512x512 maskable']),
+      `the manifest's icons are ${icons}`,
+    );
+    await page.waitForFunction(async () => {
+      const registration = await navigator.serviceWorker.getRegistration();
+      return registration?.active?.state === 'activated' && navigator.serviceWorker.controller;
+    });
+    const {installabilityErrors} = await cdp.send('Page.getInstallabilityErrors');
+    check(
+      installabilityErrors.length === 0,
+      `the page is not installable: ${JSON.stringify(installabilityErrors)}`,
+    );
+
+    // Cuts the network, or gives it back: DevTools' emulation for the page, and the server taken
+    // off the network for the service worker, which fetches for the page on a network of its own.
+    const setOffline = async (offline) => {
+      await page.setOfflineMode(offline);
+      await (offline ? host.stop() : host.restart());
+    };
+
+    // The files a page loaded, as paths of the site.
+    const loaded = () =>
+      page.evaluate(() =>
+        performance
+          .getEntriesByType('resource')
+          .map((entry) => new URL(entry.name).pathname.slice(1)),
+      );
+    const ofVersion = (files, version) => files.every((file) => version.files.includes(file));
+
+    // With the network cut, a reload plays a whole move, its sound and the computer's red path.
+    await setOffline(true);
+    await page.reload({waitUntil: 'load'});
+    game = await layOut(page, 'kept offline', viewport);
+    const move = opening[0][0];
+    await play(game, move);
+    const board = await readBoard(game);
+    check(
+      pieceAt(board, square(move, 'to')) === 'w',
+      `offline, the move did not land:\n${board.join('\n')}`,
+    );
+    check(
+      (await countColour(game, [0, 0, 8 * game.cell, 8 * game.cell], colours.Path)) > 100,
+      'offline, the computer did not answer',
+    );
+    await expectSounds(game, opening[0][1], 'an offline step');
+    check(ofVersion(await loaded(), first), 'offline, the page loaded files of no build');
+
+    // A new build is published: one changed file. The next load is all of it, and the browser
+    // then keeps only the new build.
+    await setOffline(false);
+    const update = join(work, 'stage');
+    cpSync(options.stage, update, {recursive: true});
+    appendFileSync(join(update, 'style.css'), ':root { --kordavelmix-build: 2; }\n');
+    const second = sealSite(update, served);
+    check(second.version !== first.version, 'a changed file did not make a new version');
+    await page.reload({waitUntil: 'load'});
+    game = await layOut(page, 'kept updated', viewport);
+    const build = () =>
+      page.evaluate(() =>
+        getComputedStyle(document.documentElement).getPropertyValue('--kordavelmix-build').trim(),
+      );
+    check((await build()) === '2', 'the next load after a new build did not show it');
+    check(ofVersion(await loaded(), second), 'the next load mixed files of two builds');
+    await page.waitForFunction(
+      (name) => caches.keys().then((keys) => keys.join() === name),
+      {},
+      `kordavelmix-${second.version}`,
+    );
+    // Offline again, the new build is what the browser kept, whole.
+    await setOffline(true);
+    await page.reload({waitUntil: 'load'});
+    game = await layOut(page, 'kept updated offline', viewport);
+    check((await build()) === '2', 'offline after the update, the old build came back');
+    check(
+      ofVersion(await loaded(), second),
+      'offline after the update, files of two builds loaded',
+    );
+    const fresh = await readBoard(game);
+    check(same(fresh, expectedStart), `offline after the update the board is\n${fresh.join('\n')}`);
+    await setOffline(false);
+  } finally {
+    await page?.close();
+    host.server.close();
+    rmSync(work, {recursive: true, force: true});
+  }
+}
+
 // --- The run ------------------------------------------------------------------------------------
 
 const {server, origin} = await serveSite(options.site);
@@ -667,7 +805,7 @@ let browser = null;
 let status = 0;
 try {
   browser = await launchBrowser();
-  for (const run of [desktopPage, narrowPage, widePage, phonePage]) {
+  for (const run of [desktopPage, narrowPage, widePage, phonePage, keptPage]) {
     await run(browser, origin);
   }
   check(problems.length === 0, problems.join('\n'));

@@ -13,12 +13,16 @@ const types = {
   '.png': 'image/png',
   '.woff2': 'font/woff2',
   '.txt': 'text/plain; charset=utf-8',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // Serves the folder's files on a free port of 127.0.0.1, as a static host would; resolves with
-// the server and its address.
+// the server, its address, the list of paths it has been asked for, and a way to stop and restart
+// it.
 export async function serveSite(folder) {
+  const asked = [];
   const server = createServer(async (request, response) => {
+    asked.push(request.url);
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://host').pathname));
     const file = join(folder, path.endsWith('/') ? `${path}index.html` : path);
     try {
@@ -30,8 +34,26 @@ export async function serveSite(folder) {
       response.end();
     }
   });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return {server, origin: `http://127.0.0.1:${server.address().port}`};
+  const sockets = new Set();
+  server.on('connection', (socket) => {
+    sockets.add(socket);
+    socket.on('close', () => sockets.delete(socket));
+  });
+  const listen = (port) => new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
+  await listen(0);
+  const {port} = server.address();
+  return {
+    server,
+    asked,
+    origin: `http://127.0.0.1:${port}`,
+    // Takes the server off the network, its open connections too, and puts it back on its port.
+    stop: () => {
+      const stopped = new Promise((resolve) => server.close(resolve));
+      sockets.forEach((socket) => socket.destroy());
+      return stopped;
+    },
+    restart: () => listen(port),
+  };
 }
 
 // Debian's Chromium, headless; root needs --no-sandbox. Audio plays without a device, so that a
