@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QString>
 
+#include "app/common/data_files.h"
+
 // Decoding the four PNG files for every piece of every frame took nearly all of a frame's time,
 // and scaling them to the cell size for every piece most of what remained, so each file is decoded
 // once and kept, along with a copy at the size last asked for. The files stay the truth: at the
@@ -17,9 +19,8 @@
 // changes, so the pieces that use it stay undrawn and the others are drawn as usual.
 class ImageCache {
  public:
-  // The largest width or height accepted. A piece is drawn one cell square, an eighth of the
-  // client height, so a larger picture would only cost memory and decoding time.
-  static constexpr int kMaxSide = 2048;
+  // The largest width or height accepted.
+  static constexpr int kMaxSide = kMaxPieceImageSide;
 
   // Starts a frame: each file is looked at again before its first use in the frame.
   void NewFrame();

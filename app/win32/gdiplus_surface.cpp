@@ -1,10 +1,5 @@
 #include "app/win32/gdiplus_surface.h"
 
-#include <cstring>
-#include <filesystem>
-#include <string>
-
-#include "app/common/data_files.h"
 #include "app/win32/wide_text.h"
 
 using namespace Gdiplus;
@@ -20,77 +15,109 @@ struct FamilySubstitute {
 };
 constexpr FamilySubstitute kFamilySubstitutes[] = {{"Times", L"Times New Roman"}};
 
-// The folder that holds the program, where its own copy of the piece images lies.
-const std::filesystem::path& ProgramFolder() {
-  static const std::filesystem::path folder = [] {
-    std::wstring name(MAX_PATH, L'\0');
-    for (;;) {
-      const DWORD length =
-          GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-      if (length == 0) {
-        return std::filesystem::path();
-      }
-      if (length < name.size()) {
-        name.resize(length);
-        return std::filesystem::path(name).parent_path();
-      }
-      name.resize(name.size() * 2);
-    }
-  }();
-  return folder;
+// Points are 1/72 inch.
+constexpr float kPointsPerInch = 72.0f;
+
+// The GDI colour of an opaque ARGB colour.
+COLORREF ColourOf(std::uint32_t argb) {
+  return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
+bool IsOpaque(std::uint32_t argb) {
+  return (argb >> 24) == 0xFF;
 }
 
 }  // namespace
 
-GdiplusSurface::GdiplusSurface(HDC dc) {
+GdiplusSurface::GdiplusSurface(HDC surfaceDc, DisplayScale displayScale,
+                               PieceImageCache& pieceImages)
+    : dc(surfaceDc), scale(displayScale), images(pieceImages) {
   if (GdipCreateFromHDC(dc, &graphics) != Ok) {
     graphics = nullptr;
   }
 }
 
 GdiplusSurface::~GdiplusSurface() {
-  for (LoadedImage& loaded : images) {
-    if (loaded.image != nullptr) {
-      GdipDisposeImage(loaded.image);
-    }
-  }
   if (graphics != nullptr) {
     GdipDeleteGraphics(graphics);
   }
 }
 
-void GdiplusSurface::FillRect(int x, int y, int width, int height, std::uint32_t argb) {
-  GpSolidFill* brush = nullptr;
-  if (graphics == nullptr || GdipCreateSolidFill(argb, &brush) != Ok) {
-    return;
-  }
-  GdipFillRectangleI(graphics, brush, x, y, width, height);
-  GdipDeleteBrush(brush);
-}
-
-void GdiplusSurface::DrawLine(int x1, int y1, int x2, int y2, std::uint32_t argb, float width) {
-  GpPen* pen = nullptr;
-  if (graphics == nullptr || GdipCreatePen1(argb, width, UnitPixel, &pen) != Ok) {
-    return;
-  }
-  GdipDrawLineI(graphics, pen, x1, y1, x2, y2);
-  GdipDeletePen(pen);
-}
-
-void GdiplusSurface::DrawImage(const char* path, int x, int y, int width, int height) {
+// GDI draws on the device context only while GDI+ hands it over, so that the two keep the order
+// of the drawing calls.
+HDC GdiplusSurface::BeginGdi() {
+  HDC gdi = nullptr;
   if (graphics == nullptr) {
+    return dc;
+  }
+  return GdipGetDC(graphics, &gdi) == Ok ? gdi : nullptr;
+}
+
+void GdiplusSurface::EndGdi(HDC gdi) {
+  if (graphics != nullptr && gdi != nullptr) {
+    GdipReleaseDC(graphics, gdi);
+  }
+}
+
+// A rectangle covers the device pixels of the game pixels it covers, so neighbouring squares meet
+// exactly at every scale. The game's colours are opaque, which a GDI fill with the device
+// context's own brush draws exactly as GDI+ would, without making a brush; any other colour is
+// blended by GDI+.
+void GdiplusSurface::FillRect(int x, int y, int width, int height, std::uint32_t argb) {
+  if (width <= 0 || height <= 0) {
     return;
   }
-  if (const LoadedImage* loaded = Loaded(path)) {
-    if (loaded->image != nullptr) {
-      GdipDrawImageRectI(graphics, loaded->image, x, y, width, height);
+  const RECT device{scale.ToDevice(x), scale.ToDevice(y), scale.ToDevice(x + width),
+                    scale.ToDevice(y + height)};
+  if (!IsOpaque(argb)) {
+    GpSolidFill* brush = nullptr;
+    if (graphics != nullptr && GdipCreateSolidFill(argb, &brush) == Ok) {
+      GdipFillRectangleI(graphics, brush, device.left, device.top, device.right - device.left,
+                         device.bottom - device.top);
+      GdipDeleteBrush(brush);
     }
     return;
   }
-  // More distinct images than a frame ever draws: this one is decoded for its one use.
-  if (GpImage* image = DecodeImage(path)) {
-    GdipDrawImageRectI(graphics, image, x, y, width, height);
-    GdipDisposeImage(image);
+  if (HDC gdi = BeginGdi()) {
+    SetDCBrushColor(gdi, ColourOf(argb));
+    ::FillRect(gdi, &device, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    EndGdi(gdi);
+  }
+}
+
+// The line joins the device centres of its two game pixels and is as much wider as the display's
+// pixels are smaller.
+void GdiplusSurface::DrawLine(int x1, int y1, int x2, int y2, std::uint32_t argb, float width) {
+  GpPen* pen = nullptr;
+  if (graphics == nullptr ||
+      GdipCreatePen1(argb, scale.ToDeviceLength(width), UnitPixel, &pen) != Ok) {
+    return;
+  }
+  GdipDrawLine(graphics, pen, scale.ToDevicePoint(static_cast<float>(x1)),
+               scale.ToDevicePoint(static_cast<float>(y1)),
+               scale.ToDevicePoint(static_cast<float>(x2)),
+               scale.ToDevicePoint(static_cast<float>(y2)));
+  GdipDeletePen(pen);
+}
+
+// Every piece is blended at one device size, that of a cell, from the first device pixel of its
+// rectangle: all pieces look alike although cells of a fractional scale alternate between two
+// device widths.
+void GdiplusSurface::DrawImage(const char* path, int x, int y, int width, int height) {
+  if (width <= 0 || height <= 0) {
+    return;
+  }
+  const int deviceWidth = scale.ToDevice(width);
+  const int deviceHeight = scale.ToDevice(height);
+  HDC image = images.Scaled(path, deviceWidth, deviceHeight);
+  if (image == nullptr) {
+    return;
+  }
+  if (HDC gdi = BeginGdi()) {
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(gdi, scale.ToDevice(x), scale.ToDevice(y), deviceWidth, deviceHeight, image, 0, 0,
+               deviceWidth, deviceHeight, blend);
+    EndGdi(gdi);
   }
 }
 
@@ -106,10 +133,11 @@ void GdiplusSurface::DrawText(std::string_view text, const FontSpec& font, std::
   const INT style = (font.bold ? FontStyleBold : 0) | (font.italic ? FontStyleItalic : 0);
   GpFont* face = nullptr;
   GpSolidFill* brush = nullptr;
-  if (GdipCreateFont(family, font.points, style, UnitPoint, &face) == Ok &&
+  const float emPixels = font.points * static_cast<float>(scale.Dpi()) / kPointsPerInch;
+  if (GdipCreateFont(family, emPixels, style, UnitPixel, &face) == Ok &&
       GdipCreateSolidFill(argb, &brush) == Ok) {
     // An empty layout box anchors the text by its top-left corner and neither wraps nor clips it.
-    const RectF origin(x, y, 0.0f, 0.0f);
+    const RectF origin(scale.ToDevicePoint(x), scale.ToDevicePoint(y), 0.0f, 0.0f);
     GdipDrawString(graphics, Widen(text).c_str(), -1, face, &origin, nullptr, brush);
   }
   if (brush != nullptr) {
@@ -145,30 +173,9 @@ GpFontFamily* GdiplusSurface::CreateFamily(std::string_view family) {
   return created;
 }
 
-const GdiplusSurface::LoadedImage* GdiplusSurface::Loaded(const char* path) {
-  for (LoadedImage& loaded : images) {
-    if (loaded.path == nullptr) {
-      loaded.path = path;
-      loaded.image = DecodeImage(path);
-      return &loaded;
-    }
-    if (std::strcmp(loaded.path, path) == 0) {
-      return &loaded;
-    }
-  }
-  return nullptr;
-}
-
-GpImage* GdiplusSurface::DecodeImage(const char* path) {
-  const std::filesystem::path file = FindDataFile(path, {ProgramFolder()});
-  GpImage* image = nullptr;
-  if (file.empty() || GdipLoadImageFromFile(file.c_str(), &image) != Ok) {
-    return nullptr;
-  }
-  return image;
-}
-
-MemoryDcTarget::MemoryDcTarget(HDC windowDc) : window(windowDc) {}
+MemoryDcTarget::MemoryDcTarget(HDC windowDc, DisplayScale displayScale,
+                               PieceImageCache& pieceImages)
+    : window(windowDc), scale(displayScale), images(pieceImages) {}
 
 MemoryDcTarget::~MemoryDcTarget() {
   Release();
@@ -176,12 +183,13 @@ MemoryDcTarget::~MemoryDcTarget() {
 
 Surface& MemoryDcTarget::BeginFrame(int width, int height) {
   Release();
+  images.NewFrame();
   memory = CreateCompatibleDC(window);
-  bitmap = CreateCompatibleBitmap(window, width, height);
+  bitmap = CreateCompatibleBitmap(window, scale.ToDevice(width), scale.ToDevice(height));
   if (memory != nullptr && bitmap != nullptr) {
     previousBitmap = SelectObject(memory, bitmap);
   }
-  surface.emplace(memory);
+  surface.emplace(memory, scale, images);
   return *surface;
 }
 
@@ -189,7 +197,7 @@ void MemoryDcTarget::EndFrame(int width, int height) {
   // The drawing context is closed first, so that everything drawn has reached the bitmap.
   surface.reset();
   if (memory != nullptr && bitmap != nullptr) {
-    BitBlt(window, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    BitBlt(window, 0, 0, scale.ToDevice(width), scale.ToDevice(height), memory, 0, 0, SRCCOPY);
   }
   Release();
 }

@@ -2,24 +2,29 @@
 // main window's paint as the window a frame is composed for.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/win32/display_scale.h"
 #include "app/win32/gdiplus_api.h"
+#include "app/win32/piece_images.h"
 #include "render/surface.h"
 
-// Draws the frame's elements with the GDI+ flat interface on one device context, with GDI+'s
-// default quality settings: no antialiasing of shapes or images. Font sizes in points follow the
-// device's resolution. Each piece image is decoded from its PNG file at its first use in the
-// surface's lifetime and released with the surface, so no image outlives a frame. Every brush,
-// pen, font and family is made for its one drawing call and released at once; where GDI+ knows a
-// family only by a substitute's name ("Times" as "Times New Roman"), the name found is kept for
-// the surface's lifetime.
+// Draws the frame's elements on one device context, in device pixels: every position and size the
+// game gives in its 96-dpi pixels is converted by the window's display scale, so the frame keeps
+// its layout at every resolution and nothing is stretched. Squares and the panel are solid fills
+// of whole device pixels (plain GDI fills, the same pixels GDI+ fills, at a fraction of the cost);
+// pieces are blended from the window's piece image cache, already scaled to the device cell size;
+// text and the path are drawn with the GDI+ flat interface, with GDI+'s default quality settings
+// (no antialiasing of shapes or images). Font sizes in points follow the window's resolution, not
+// the device context's, which Windows reports as the system's on every monitor. Every brush, pen,
+// font and family is made for its one drawing call and released at once; where GDI+ knows a family
+// only by a substitute's name ("Times" as "Times New Roman"), the name found is kept for the
+// surface's lifetime.
 class GdiplusSurface : public Surface {
  public:
-  explicit GdiplusSurface(HDC dc);
+  GdiplusSurface(HDC dc, DisplayScale scale, PieceImageCache& images);
   ~GdiplusSurface() override;
   GdiplusSurface(const GdiplusSurface&) = delete;
   GdiplusSurface& operator=(const GdiplusSurface&) = delete;
@@ -31,17 +36,9 @@ class GdiplusSurface : public Surface {
                 float y) override;
 
  private:
-  // A decoded piece image, or none when its file is missing or unreadable.
-  struct LoadedImage {
-    const char* path = nullptr;
-    Gdiplus::GpImage* image = nullptr;
-  };
-
-  // The image of the file at path as decoded in this surface, decoding it at its first use; none
-  // when the surface already holds four others.
-  const LoadedImage* Loaded(const char* path);
-  // Decodes the piece image at path (found as FindDataFile finds it); none when it cannot.
-  static Gdiplus::GpImage* DecodeImage(const char* path);
+  // The device context to draw on with GDI, between drawing calls of GDI+.
+  HDC BeginGdi();
+  void EndGdi(HDC gdi);
   // The font family of that name, or of its substitute; none when GDI+ finds neither.
   Gdiplus::GpFontFamily* CreateFamily(std::string_view family);
 
@@ -51,19 +48,21 @@ class GdiplusSurface : public Surface {
     std::wstring name;
   };
 
+  HDC dc;
+  DisplayScale scale;
+  PieceImageCache& images;
   Gdiplus::GpGraphics* graphics = nullptr;
   std::optional<FamilyName> familyName;
-  // A frame draws the four piece images at most.
-  std::array<LoadedImage, 4> images{};
 };
 
 // The main window's paint as the window a frame is shown in; one target serves one paint. The
-// frame is composed in a bitmap compatible with the window, selected into a memory device context,
-// and copied to the window in one transfer, so a drag never flickers. Every GDI object is made in
-// BeginFrame and released in EndFrame.
+// frame is composed at the window's device size in a bitmap compatible with the window, selected
+// into a memory device context, and copied to the window in one transfer, so a drag never
+// flickers. Every GDI object of the frame is made in BeginFrame and released in EndFrame; the
+// piece images are the window's, kept from frame to frame.
 class MemoryDcTarget : public WindowTarget {
  public:
-  explicit MemoryDcTarget(HDC window);
+  MemoryDcTarget(HDC window, DisplayScale scale, PieceImageCache& images);
   ~MemoryDcTarget() override;
   MemoryDcTarget(const MemoryDcTarget&) = delete;
   MemoryDcTarget& operator=(const MemoryDcTarget&) = delete;
@@ -75,6 +74,8 @@ class MemoryDcTarget : public WindowTarget {
   void Release();
 
   HDC window;
+  DisplayScale scale;
+  PieceImageCache& images;
   HDC memory = nullptr;
   HBITMAP bitmap = nullptr;
   HGDIOBJ previousBitmap = nullptr;

@@ -2,7 +2,9 @@
 
 #include "app/common/shell.h"
 #include "app/win32/about_dialog.h"
+#include "app/win32/display_scale.h"
 #include "app/win32/gdiplus_surface.h"
+#include "app/win32/piece_images.h"
 #include "app/win32/resource.h"
 #include "app/win32/wide_text.h"
 #include "game/board.h"
@@ -17,32 +19,54 @@ WCHAR windowClassName[kMaxLoadString];
 
 namespace {
 
-// The window opens with the board at its first size and the panel at its narrowest.
+// The resolution of the display the window is on. The window's places and sizes, the window
+// metrics and the mouse are in the game's 96-dpi pixels; Windows gives and takes device pixels.
+DisplayScale windowScale;
+// The piece images of the window's frames, kept while the window lives.
+PieceImageCache pieceImages;
+
+// The window opens with the board at its first size and the panel at its narrowest, both as large
+// on the display as they are at 96 dpi.
 void PlaceWindow(HWND window) {
+  windowScale = WindowScale(window);
   boardWidth = Shell::kInitialBoard;
   boardHeight = Shell::kInitialBoard;
-  MoveWindow(window, Shell::kInitialX, Shell::kInitialY, boardWidth + Shell::kMinPanelWidth,
-             boardHeight, TRUE);
+  MoveWindow(window, windowScale.ToDevice(Shell::kInitialX), windowScale.ToDevice(Shell::kInitialY),
+             windowScale.ToDevice(boardWidth + Shell::kMinPanelWidth),
+             windowScale.ToDevice(boardHeight), TRUE);
 }
 
 // The board is a square as high as the client area. A client area narrower than its height plus
 // the narrowest panel is widened by moving the window to that outer width, and to the former
 // client height as its outer height; the move sends a nested size message, which sets the metrics
-// again from the new client area.
+// again from the new client area. Width and height arrive in device pixels, and the panel's width
+// is converted to them.
 void ApplySizeRule(HWND window, int width, int height) {
   RECT rect;
   GetWindowRect(window, &rect);
-  SetWindowMetrics(width, height);
-  if (width < height + Shell::kMinPanelWidth) {
-    MoveWindow(window, rect.left, rect.top, height + Shell::kMinPanelWidth, height, FALSE);
+  SetWindowMetrics(windowScale.LogicalExtent(width), windowScale.LogicalExtent(height));
+  const int minPanelWidth = windowScale.ToDevice(Shell::kMinPanelWidth);
+  if (width < height + minPanelWidth) {
+    MoveWindow(window, rect.left, rect.top, height + minPanelWidth, height, FALSE);
   }
+}
+
+// Moved to a display of another resolution, the window takes the place and size Windows suggests
+// for it there; the size message that follows applies the size rule to the new client area, and
+// the whole frame is drawn again at the new scale.
+void ChangeScale(HWND window, WPARAM wParam, LPARAM lParam) {
+  windowScale = DisplayScale(LOWORD(wParam));
+  const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+  SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+               suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(window, nullptr, TRUE);
 }
 
 void Paint(HWND window) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
   {
-    MemoryDcTarget target(dc);
+    MemoryDcTarget target(dc, windowScale, pieceImages);
     PaintMainWindow(target);
   }
   EndPaint(window, &ps);
@@ -62,7 +86,7 @@ void AskForNewGame(HWND window) {
 // the pointer is by then: off the window it is a drop off the board, refused as such, and the
 // piece does not stay stuck to the pointer.
 void PressLeftButton(HWND window, WPARAM wParam, LPARAM lParam) {
-  OnLButtonDown(wParam, lParam);
+  OnLButtonDown(wParam, windowScale.ToLogicalPoint(lParam));
   if (theBoard.dragState == Dragging) {
     SetCapture(window);
   }
@@ -72,7 +96,7 @@ void ReleaseLeftButton(HWND window, WPARAM wParam, LPARAM lParam) {
   if (GetCapture() == window) {
     ReleaseCapture();
   }
-  OnLButtonUp(wParam, lParam);
+  OnLButtonUp(wParam, windowScale.ToLogicalPoint(lParam));
 }
 
 }  // namespace
@@ -112,6 +136,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_SIZE:
       ApplySizeRule(window, LOWORD(lParam), HIWORD(lParam));
       return 0;
+    case WM_DPICHANGED:
+      ChangeScale(window, wParam, lParam);
+      return 0;
     case WM_PAINT:
       Paint(window);
       return 0;
@@ -130,7 +157,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
           return DefWindowProcW(window, message, wParam, lParam);
       }
     case WM_MOUSEMOVE:
-      OnMouseMove(wParam, lParam);
+      OnMouseMove(wParam, windowScale.ToLogicalPoint(lParam));
       return 0;
     case WM_LBUTTONDOWN:
       PressLeftButton(window, wParam, lParam);
@@ -139,6 +166,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       ReleaseLeftButton(window, wParam, lParam);
       return 0;
     case WM_DESTROY:
+      pieceImages.Release();
       PostQuitMessage(0);
       return 0;
     default:

@@ -20,7 +20,9 @@ ATOM RegisterMainWindowClass(HINSTANCE instance);
 bool CreateMainWindow(HINSTANCE instance, int showMode);
 
 // Hands each message to the part of the game that handles it: the mouse to the turn controller,
-// paints to the paint routine, menu commands to New game, Exit and About, and size changes to the
-// size rule, which keeps a panel at least 350 pixels wide right of a board as high as the client
-// area.
+// paints to the paint routine, menu commands to New game, Exit and About, size changes to the size
+// rule, which keeps a panel at least 350 pixels wide (at 96 dpi; as much wider as the display's
+// pixels are smaller) right of a board as high as the client area, and a move to a display of
+// another resolution to the place and size Windows suggests there. Mouse positions reach the turn
+// controller in the game's 96-dpi pixels.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

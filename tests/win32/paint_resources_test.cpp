@@ -1,15 +1,20 @@
-// The paint on GDI+ over a long session: thousands of frames, with a drag and a path in between,
-// leave the process holding the same GDI objects and about the same memory as after the first
-// frame, and the last frame is drawn as fully as the first. A frame that leaked a device context,
-// a bitmap, an image, a brush, a pen or a font would show in one of the two counts.
+// The paint on GDI+ over a long session, on a 96-dpi display and on one of 192 dpi: thousands of
+// frames, with a drag, a path and cell sizes changing in between, leave the process holding the
+// same GDI objects and about the same memory as after the first frame, and the last frame is drawn
+// as fully as the first. A frame that leaked a device context, a bitmap, an image, a brush, a pen
+// or a font, or a piece image cache that kept the bitmaps of sizes it no longer draws, would show
+// in one of the two counts.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "ai/cpu_player.h"
+#include "app/win32/display_scale.h"
 #include "app/win32/gdiplus_surface.h"
+#include "app/win32/piece_images.h"
 #include "game/board.h"
 #include "render/appearance.h"
 #include "render/paint.h"
@@ -74,14 +79,15 @@ std::uint64_t PrivateBytes() {
 }
 
 // The window the frames are shown in: a device context with a 32-bit picture of the client area,
-// readable pixel by pixel.
+// readable pixel by pixel, on a display of the given resolution, and the piece images it keeps.
 class FakeWindow {
  public:
-  FakeWindow() {
+  explicit FakeWindow(DisplayScale displayScale)
+      : scale(displayScale), width(scale.ToDevice(kWidth)), height(scale.ToDevice(kHeight)) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -99,22 +105,28 @@ class FakeWindow {
   FakeWindow& operator=(const FakeWindow&) = delete;
 
   void Paint() {
-    MemoryDcTarget target(dc);
+    MemoryDcTarget target(dc, scale, images);
     PaintMainWindow(target);
     GdiFlush();
   }
-  void Clear() { std::fill(pixels, pixels + kWidth * kHeight, 0u); }
-  // The colour at (x, y) as opaque ARGB.
-  std::uint32_t At(int x, int y) const { return pixels[y * kWidth + x] | 0xFF000000u; }
+  void Clear() { std::fill(pixels, pixels + width * height, 0u); }
+  // The colour drawn for the game pixel (x, y), as opaque ARGB.
+  std::uint32_t At(int x, int y) const {
+    return pixels[scale.ToDevice(y) * width + scale.ToDevice(x)] | 0xFF000000u;
+  }
 
  private:
+  DisplayScale scale;
+  int width;
+  int height;
+  PieceImageCache images;
   HDC dc;
   HBITMAP bitmap;
   HGDIOBJ previous;
   std::uint32_t* pixels = nullptr;
 };
 
-class PaintResources : public ::testing::Test {
+class PaintResources : public ::testing::TestWithParam<int> {
  protected:
   static void SetUpTestSuite() {
     const Gdiplus::GdiplusStartupInput input;
@@ -150,8 +162,8 @@ void ExpectFrameDrawn(const FakeWindow& window) {
   EXPECT_EQ(window.At(2 * 55 + 27, 3 * 55 + 27), Colour::Path) << "no path through row 3, column 2";
 }
 
-TEST_F(PaintResources, ThousandsOfFramesHoldNothingAfterwards) {
-  FakeWindow window;
+TEST_P(PaintResources, ThousandsOfFramesHoldNothingAfterwards) {
+  FakeWindow window{DisplayScale(GetParam())};
   window.Paint();
   ExpectFrameDrawn(window);
   const int objects = GdiObjectCount();
@@ -179,5 +191,10 @@ TEST_F(PaintResources, ThousandsOfFramesHoldNothingAfterwards) {
   window.Paint();
   ExpectFrameDrawn(window);
 }
+
+INSTANTIATE_TEST_SUITE_P(Displays, PaintResources, ::testing::Values(96, 192),
+                         [](const ::testing::TestParamInfo<int>& display) {
+                           return "At" + std::to_string(display.param) + "Dpi";
+                         });
 
 }  // namespace
