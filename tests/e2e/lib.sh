@@ -61,10 +61,11 @@ prepare_artifacts() {
 }
 
 # Starts Xvfb on a free display, exports DISPLAY, and starts the window manager wm (none or
-# openbox).
+# openbox). The screen is 1024 x 768 unless the script sets screen_size ("WIDTHxHEIGHT").
 start_x() {
   # The server picks a free display itself and writes its number once it accepts clients.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp 3>"$work/display" \
+    2>"$work/xvfb.log" &
   pids+=($!)
   display_ready() {
     [ -s "$work/display" ]

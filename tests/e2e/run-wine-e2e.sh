@@ -68,18 +68,6 @@ cp "$exe" "$game_dir/kordavelmix.exe"
 cp "$(dirname "$exe")"/images/*.png "$game_dir/images/"
 start_game "$game_dir/kordavelmix.exe" "$work/elsewhere"
 
-# Whether a MoveWindow call's arguments (hex, as traced) are the given x, y, width, height and
-# repaint flag. The integer arguments travel in 64-bit registers, of which the call reads only the
-# low half.
-move_is() {
-  local hwnd x y width height repaint
-  IFS=, read -r hwnd x y width height repaint <<<"$1"
-  [ -n "$hwnd" ] && [ -n "$repaint" ] || return 1
-  [ "$((16#${x: -8}))" -eq "$2" ] && [ "$((16#${y: -8}))" -eq "$3" ] &&
-    [ "$((16#${width: -8}))" -eq "$4" ] && [ "$((16#${height: -8}))" -eq "$5" ] &&
-    [ "$((16#${repaint: -8}))" -eq "$6" ]
-}
-
 client_in_place() {
   read_client
   [ "$client_x $client_y $client_width $client_height" = "$expected_client" ]

@@ -1,6 +1,6 @@
 # What the end-to-end scripts of the Windows program share, sourced after lib.sh: a Wine prefix
 # of the run's own, the game started under Wine with a trace of the calls the checks read, the
-# sounds read from that trace, the game's menu, and one opening move.
+# sounds and window moves read from that trace, the game's menu, and one opening move.
 
 export WINEPREFIX="$work/prefix"
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -45,6 +45,18 @@ start_game() {
 # Every call of one function in the trace since the game started, its arguments one call a line.
 calls_of() {
   sed -n "s/.*Call user32\.$1(\(.*\)) ret=.*/\1/p" "$work/trace.log"
+}
+
+# Whether a MoveWindow call's arguments (hex, as traced) are the given x, y, width, height and
+# repaint flag. The integer arguments travel in 64-bit registers, of which the call reads only the
+# low half.
+move_is() {
+  local hwnd x y width height repaint
+  IFS=, read -r hwnd x y width height repaint <<<"$1"
+  [ -n "$hwnd" ] && [ -n "$repaint" ] || return 1
+  [ "$((16#${x: -8}))" -eq "$2" ] && [ "$((16#${y: -8}))" -eq "$3" ] &&
+    [ "$((16#${width: -8}))" -eq "$4" ] && [ "$((16#${height: -8}))" -eq "$5" ] &&
+    [ "$((16#${repaint: -8}))" -eq "$6" ]
 }
 
 beeps_seen=0
