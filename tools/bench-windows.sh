@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows program's frame benchmark (the preset windows-tests) and runs it under Wine on
 # a private Xvfb screen, so that a frame includes its transfer to the X server as a window on a
-# desktop does. The figures depend on the machine; `nproc` and the first lines of `lscpu` come
+# desktop does. The screen holds the largest frame measured, that of a 192-dpi display. The figures depend on the machine; `nproc` and the first lines of `lscpu` come
 # first.
 # shellcheck source=tools/lib.sh
 source "$(dirname "$0")/lib.sh"
@@ -13,6 +13,6 @@ wine --version 2>/dev/null
 # From the build folder, where the piece images lie beside the program. Wine's server is stopped
 # before the X server goes.
 cd "$(preset_dir windows-tests)" || exit 1
-xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash -c \
+xvfb-run -a -s "-screen 0 1920x1200x24 -nolisten tcp" bash -c \
   '"$0" "$PWD/wine" bench/kordavelmix_win32_bench.exe; status=$?
    WINEPREFIX="$PWD/wine" wineserver -k; exit $status' "$OLDPWD/tools/wine-run.sh"

@@ -38,6 +38,7 @@ GdiplusSurface::GdiplusSurface(HDC surfaceDc, DisplayScale displayScale,
 }
 
 GdiplusSurface::~GdiplusSurface() {
+  ReleaseFamily();
   if (graphics != nullptr) {
     GdipDeleteGraphics(graphics);
   }
@@ -126,7 +127,7 @@ void GdiplusSurface::DrawText(std::string_view text, const FontSpec& font, std::
   if (graphics == nullptr) {
     return;
   }
-  GpFontFamily* family = CreateFamily(font.family);
+  GpFontFamily* family = Family(font.family);
   if (family == nullptr) {
     return;
   }
@@ -146,31 +147,35 @@ void GdiplusSurface::DrawText(std::string_view text, const FontSpec& font, std::
   if (face != nullptr) {
     GdipDeleteFont(face);
   }
-  GdipDeleteFontFamily(family);
 }
 
-// The name is looked up once per surface: a family GDI+ does not know costs a search of every
-// installed font, and every line of the score asks for the same family.
-GpFontFamily* GdiplusSurface::CreateFamily(std::string_view family) {
-  if (!familyName || familyName->requested != family) {
-    familyName = FamilyName{std::string(family), Widen(family)};
-    GpFontFamily* found = nullptr;
-    if (GdipCreateFontFamilyFromName(familyName->name.c_str(), nullptr, &found) == Ok) {
-      return found;
-    }
-    familyName->name.clear();
-    for (const FamilySubstitute& entry : kFamilySubstitutes) {
-      if (entry.family == family) {
-        familyName->name = entry.substitute;
-      }
+// The family is looked up once per surface: making one costs a search of the installed fonts
+// (twice as much for a family GDI+ knows only by its substitute's name), and every line of the
+// score asks for the same family.
+GpFontFamily* GdiplusSurface::Family(std::string_view family) {
+  if (found && found->requested == family) {
+    return found->family;
+  }
+  ReleaseFamily();
+  found = FoundFamily{std::string(family), nullptr};
+  if (GdipCreateFontFamilyFromName(Widen(family).c_str(), nullptr, &found->family) == Ok) {
+    return found->family;
+  }
+  found->family = nullptr;
+  for (const FamilySubstitute& entry : kFamilySubstitutes) {
+    if (entry.family == family &&
+        GdipCreateFontFamilyFromName(entry.substitute, nullptr, &found->family) != Ok) {
+      found->family = nullptr;
     }
   }
-  GpFontFamily* created = nullptr;
-  if (familyName->name.empty() ||
-      GdipCreateFontFamilyFromName(familyName->name.c_str(), nullptr, &created) != Ok) {
-    return nullptr;
+  return found->family;
+}
+
+void GdiplusSurface::ReleaseFamily() {
+  if (found && found->family != nullptr) {
+    GdipDeleteFontFamily(found->family);
   }
-  return created;
+  found.reset();
 }
 
 MemoryDcTarget::MemoryDcTarget(HDC windowDc, DisplayScale displayScale,

@@ -18,10 +18,10 @@
 // pieces are blended from the window's piece image cache, already scaled to the device cell size;
 // text and the path are drawn with the GDI+ flat interface, with GDI+'s default quality settings
 // (no antialiasing of shapes or images). Font sizes in points follow the window's resolution, not
-// the device context's, which Windows reports as the system's on every monitor. Every brush, pen,
-// font and family is made for its one drawing call and released at once; where GDI+ knows a family
-// only by a substitute's name ("Times" as "Times New Roman"), the name found is kept for the
-// surface's lifetime.
+// the device context's, which Windows reports as the system's on every monitor. Every pen, font
+// and GDI+ brush is made for its one drawing call and released at once; the font family, found by
+// its name or, where GDI+ knows it only by a substitute's ("Times" as "Times New Roman"), by that,
+// is kept for the surface's lifetime, one frame.
 class GdiplusSurface : public Surface {
  public:
   GdiplusSurface(HDC dc, DisplayScale scale, PieceImageCache& images);
@@ -39,20 +39,22 @@ class GdiplusSurface : public Surface {
   // The device context to draw on with GDI, between drawing calls of GDI+.
   HDC BeginGdi();
   void EndGdi(HDC gdi);
-  // The font family of that name, or of its substitute; none when GDI+ finds neither.
-  Gdiplus::GpFontFamily* CreateFamily(std::string_view family);
+  // The font family of that name, or of its substitute, kept until the surface is released or
+  // another family is asked for; none when GDI+ finds neither.
+  Gdiplus::GpFontFamily* Family(std::string_view family);
+  void ReleaseFamily();
 
-  // The name GDI+ finds a requested family by; empty when it finds none.
-  struct FamilyName {
+  // The family GDI+ found for the name last asked for; none when it found none.
+  struct FoundFamily {
     std::string requested;
-    std::wstring name;
+    Gdiplus::GpFontFamily* family;
   };
 
   HDC dc;
   DisplayScale scale;
   PieceImageCache& images;
   Gdiplus::GpGraphics* graphics = nullptr;
-  std::optional<FamilyName> familyName;
+  std::optional<FoundFamily> found;
 };
 
 // The main window's paint as the window a frame is shown in; one target serves one paint. The
