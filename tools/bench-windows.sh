@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows program's frame benchmark (the preset windows-tests) and runs it under Wine on
 # a private Xvfb screen, so that a frame includes its transfer to the X server as a window on a
-# desktop does. The screen holds the largest frame measured, that of a 192-dpi display. The figures depend on the machine; `nproc` and the first lines of `lscpu` come
-# first.
+# desktop does; the screen holds the largest frame measured, that of a 192-dpi display. The
+# figures depend on the machine; `nproc` and the first lines of `lscpu` come first.
 # shellcheck source=tools/lib.sh
 source "$(dirname "$0")/lib.sh"
 
