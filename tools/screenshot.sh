@@ -2,11 +2,12 @@
 # Takes docs/screenshot.png: starts a private X server, runs the built game from the repository
 # root, optionally plays one move with the mouse, and captures the window. With --windows it runs
 # the Windows program under Wine, in a Wine prefix of its own, and takes
-# docs/screenshot-windows.png. With --web it takes docs/screenshot-web.png of the built site in
-# headless Chromium after the first move, through the browser test (which needs the npm client that
-# tools/build-web.sh --tests installs).
+# docs/screenshot-windows.png; with --dpi DPI as well, on a desktop of that resolution (Wine's
+# LogPixels), docs/screenshot-windows-DPI.png. With --web it takes docs/screenshot-web.png of the
+# built site in headless Chromium after the first move, through the browser test (which needs the
+# npm client that tools/build-web.sh --tests installs).
 #
-#   tools/screenshot.sh [--move] [--windows | --web] [build-dir]
+#   tools/screenshot.sh [--move] [--windows [--dpi DPI] | --web] [build-dir]
 #
 # build-dir defaults to the build folder of the preset game, or of windows with --windows. Needs
 # Xvfb, xdotool and ImageMagick, and Wine for --windows. Stops everything it started.
@@ -16,11 +17,16 @@ source "$(dirname "$0")/lib.sh"
 move=false
 windows=false
 web=false
+dpi=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --move) move=true ;;
     --windows) windows=true ;;
     --web) web=true ;;
+    --dpi)
+      dpi=$2
+      shift
+      ;;
     *) break ;;
   esac
   shift
@@ -34,10 +40,17 @@ if $web; then
   echo "docs/screenshot-web.png"
   exit 0
 fi
+if [ -n "$dpi" ] && { ! $windows || ! [[ "$dpi" =~ ^[0-9]+$ ]]; }; then
+  echo "--dpi takes a number of dots per inch, and --windows" >&2
+  exit 2
+fi
+# The window at 192 dpi, 1700 x 1000 from (100, 100), fits on the larger screen.
+screen_size=1024x768
 if $windows; then
   build_dir="${1:-$(preset_dir windows)}"
   game="$build_dir/kordavelmix.exe"
-  shot=docs/screenshot-windows.png
+  shot=docs/screenshot-windows${dpi:+-$dpi}.png
+  [ -z "$dpi" ] || screen_size=1920x1200
 else
   build_dir="${1:-$(preset_dir game)}"
   game="$build_dir/app/qt/kordavelmix"
@@ -68,7 +81,7 @@ trap cleanup EXIT
 # A private runtime folder, as a desktop session would give the game.
 export XDG_RUNTIME_DIR="$runtime_dir"
 
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$display" -screen 0 "${screen_size}x24" -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 export DISPLAY=":$display"
 for _ in $(seq 50); do
@@ -82,6 +95,12 @@ if $windows; then
   wineboot -i >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
     /d 'Liberation Serif' /f >/dev/null 2>&1
+  if [ -n "$dpi" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+      >/dev/null 2>&1
+  fi
+  # The game started by a new server reads the settings as the prefix keeps them.
+  wineserver -w
   wine "$game" &
 else
   QT_QPA_PLATFORM=xcb "$game" &
@@ -92,9 +111,15 @@ sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
 
 if $move; then
-  # Below a 19-pixel menu bar the board is as high as the rest of the window.
-  # The player's man on row 5, column 0 steps to row 4, column 1.
-  menu=19
+  # Below the menu bar, as high as the rows above the board's first light square, the board is as
+  # high as the rest of the window. The player's man on row 5, column 0 steps to row 4, column 1.
+  # shellcheck source=tools/facts.sh
+  source tools/facts.sh
+  light=$(colour_rgb White)
+  menu=$(import -window root -crop "1x80+$((X + 2))+$Y" +repage -depth 8 txt:- |
+    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | grep -n -m1 "^$light\$" |
+    cut -d: -f1)
+  menu=$((${menu:-20} - 1))
   cell=$(((HEIGHT - menu) / 8))
   top=$((Y + menu))
   xdotool mousemove $((X + cell / 2)) $((top + 5 * cell + cell / 2)) mousedown 1 sleep 0.1 \
