@@ -93,10 +93,11 @@ void PieceImageCache::Release() {
   entries.clear();
 }
 
-// Paths are the drawing's own constants, so there are only ever as many entries as piece images.
+// The drawing asks for its few piece images only, so a search of the entries is quick; it looks
+// the path up without copying it, since this runs for every piece of every frame.
 PieceImageCache::Entry& PieceImageCache::EntryFor(const char* path) {
   for (Entry& entry : entries) {
-    if (entry.path == path || std::strcmp(entry.path, path) == 0) {
+    if (entry.path == path) {
       return entry;
     }
   }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "app/win32/gdiplus_api.h"
@@ -48,7 +49,7 @@ class PieceImageCache {
     int height = 0;
   };
   struct Entry {
-    const char* path = nullptr;
+    std::string path;
     std::filesystem::path file;
     std::uintmax_t bytes = 0;
     std::filesystem::file_time_type modified{};
