@@ -26,11 +26,8 @@ if [ "$preset" = web ]; then
   tools/install-deps.sh web
 else
   tools/install-deps.sh web-test
-  # The browser test's client, exactly as the lockfile pins it, installed again when it changes.
-  npm_folder=tests/e2e/web
-  if [ ! "$npm_folder/node_modules/.package-lock.json" -nt "$npm_folder/package-lock.json" ]; then
-    npm ci --prefix "$npm_folder" --no-audit --no-fund
-  fi
+  # The browser test's client.
+  npm_tools tests/e2e/web
 fi
 
 cmake --preset "$preset" -B "$build" >/dev/null

@@ -23,6 +23,14 @@ use_commit_time() {
   export SOURCE_DATE_EPOCH
 }
 
+# Installs a folder's npm tools exactly as its committed lockfile pins them, again whenever the
+# lockfile changes.
+npm_tools() {
+  if [ ! "$1/node_modules/.package-lock.json" -nt "$1/package-lock.json" ]; then
+    npm ci --prefix "$1" --no-audit --no-fund
+  fi
+}
+
 # Writes the SHA256 sums of every file below a folder, named relative to it, into OUTPUT
 # (default: SHA256SUMS in the folder itself, which is left out).
 write_sums() {

@@ -9,6 +9,13 @@ const prefix = 'kordavelmix-';
 const cacheName = `${prefix}${site.version}`;
 
 self.addEventListener('install', (event) => {
+  // Where the browser offers it, every request but the page's goes to this version's cache
+  // without starting the worker at all (and to the network where the cache has none): a page that
+  // loads its files from the cache loads them as fast as from the browser's own.
+  event.addRoutes?.({
+    condition: {requestMethod: 'GET', not: {requestMode: 'navigate'}},
+    source: {cacheName},
+  });
   event.waitUntil(
     (async () => {
       const cache = await caches.open(cacheName);
@@ -32,6 +39,8 @@ self.addEventListener('activate', (event) => {
           await caches.delete(name);
         }
       }
+      // The page's request goes to the server while the worker starts, not after.
+      await self.registration.navigationPreload?.enable();
       await self.clients.claim();
     })(),
   );
@@ -50,7 +59,7 @@ self.addEventListener('fetch', (event) => {
       const cache = await caches.open(cacheName);
       if (request.mode === 'navigate') {
         try {
-          return await fetch(request);
+          return (await event.preloadResponse) ?? (await fetch(request));
         } catch {
           return (await cache.match('./')) ?? Response.error();
         }
