@@ -24,6 +24,27 @@ var Page = (() => {
   const colours = new Map();
   const ascents = new Map();
 
+  // Resolves with the decoded image at a site file's plain name, or null if it cannot be had.
+  async function decodeImage(path) {
+    const image = new Image();
+    image.src = siteFile(path);
+    try {
+      await image.decode();
+      return image;
+    } catch {
+      return null;
+    }
+  }
+
+  // The images the page preloads start decoding at once, while the WebAssembly is still compiling,
+  // so that the first frame does not wait for them afterwards.
+  const decoding = new Map(
+    [...document.querySelectorAll('link[rel="preload"][as="image"]')].map((link) => [
+      link.dataset.file,
+      decodeImage(link.dataset.file),
+    ]),
+  );
+
   // Calls an exported function that may open a dialog and so return only once it is closed.
   function callWaiting(name, args) {
     if (busy || ended) {
@@ -307,16 +328,7 @@ var Page = (() => {
 
     // The piece images and the score face; resolves with whether the face loaded.
     async loadAssets(paths, family, file) {
-      const load = async (path) => {
-        const image = new Image();
-        image.src = siteFile(path);
-        try {
-          await image.decode();
-          return image;
-        } catch {
-          return null;
-        }
-      };
+      const load = (path) => decoding.get(path) ?? decodeImage(path);
       const face = new FontFace(family, `url(${siteFile(file)})`, {
         style: 'italic',
         weight: 'bold',
