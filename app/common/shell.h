@@ -49,5 +49,20 @@ inline constexpr int kInitialY = 50;
 // The narrowest score panel the size rule allows right of the board.
 inline constexpr int kMinPanelWidth = 350;
 
+// A place in the About box in dialog units: x, y, width, height.
+struct DialogRect {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+
+// The About box's controls, for the front ends that lay it out themselves (Windows reads the
+// macros above in its resource script).
+inline constexpr DialogRect kAboutIconRect{KORDAVELMIX_ABOUT_ICON_RECT};
+inline constexpr DialogRect kAboutVersionRect{KORDAVELMIX_ABOUT_VERSION_RECT};
+inline constexpr DialogRect kAboutCopyrightRect{KORDAVELMIX_ABOUT_COPYRIGHT_RECT};
+inline constexpr DialogRect kAboutOkRect{KORDAVELMIX_ABOUT_OK_RECT};
+
 }  // namespace Shell
 #endif

@@ -8,19 +8,6 @@
 
 namespace {
 
-// A rectangle in dialog units: x, y, width, height.
-struct DialogRect {
-  int x;
-  int y;
-  int width;
-  int height;
-};
-
-constexpr DialogRect kIconRect{KORDAVELMIX_ABOUT_ICON_RECT};
-constexpr DialogRect kVersionRect{KORDAVELMIX_ABOUT_VERSION_RECT};
-constexpr DialogRect kCopyrightRect{KORDAVELMIX_ABOUT_COPYRIGHT_RECT};
-constexpr DialogRect kOkRect{KORDAVELMIX_ABOUT_OK_RECT};
-
 // The About box's parts, as the page names them.
 enum Part : int { Icon = 0, Version = 1, Copyright = 2, Ok = 3 };
 
@@ -42,17 +29,17 @@ void Build() {
                KORDAVELMIX_OK);
   const double unitX = JsDialogUnitX();
   const double unitY = JsDialogUnitY();
-  const auto place = [&](int part, const DialogRect& r) {
+  const auto place = [&](int part, const Shell::DialogRect& r) {
     JsPlaceAboutPart(part, static_cast<int>(std::lround(r.x * unitX)),
                      static_cast<int>(std::lround(r.y * unitY)),
                      static_cast<int>(std::lround(r.width * unitX)),
                      static_cast<int>(std::lround(r.height * unitY)));
   };
-  place(Icon, kIconRect);
-  place(Version, kVersionRect);
-  place(Copyright, kCopyrightRect);
-  place(Ok, kOkRect);
-  place(-1, DialogRect{0, 0, KORDAVELMIX_ABOUT_WIDTH, KORDAVELMIX_ABOUT_HEIGHT});
+  place(Icon, Shell::kAboutIconRect);
+  place(Version, Shell::kAboutVersionRect);
+  place(Copyright, Shell::kAboutCopyrightRect);
+  place(Ok, Shell::kAboutOkRect);
+  place(-1, Shell::DialogRect{0, 0, KORDAVELMIX_ABOUT_WIDTH, KORDAVELMIX_ABOUT_HEIGHT});
   built = true;
 }
 
