@@ -115,9 +115,11 @@ void GdiplusSurface::DrawImage(const char* path, int x, int y, int width, int he
     return;
   }
   if (HDC gdi = BeginGdi()) {
+    // GDI32's own blend, which msimg32's AlphaBlend only forwards to: the program needs no DLL
+    // beyond USER32, GDI32, GDI+ and KERNEL32 (and the C runtime every Windows has).
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(gdi, scale.ToDevice(x), scale.ToDevice(y), deviceWidth, deviceHeight, image, 0, 0,
-               deviceWidth, deviceHeight, blend);
+    GdiAlphaBlend(gdi, scale.ToDevice(x), scale.ToDevice(y), deviceWidth, deviceHeight, image, 0, 0,
+                  deviceWidth, deviceHeight, blend);
     EndGdi(gdi);
   }
 }
