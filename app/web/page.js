@@ -24,10 +24,10 @@ var Page = (() => {
   const colours = new Map();
   const ascents = new Map();
 
-  // Resolves with the decoded image at a site file's plain name, or null if it cannot be had.
-  async function decodeImage(path) {
+  // Resolves with the decoded image at an address, or null if it cannot be had.
+  async function decodeImage(url) {
     const image = new Image();
-    image.src = siteFile(path);
+    image.src = url;
     try {
       await image.decode();
       return image;
@@ -41,7 +41,7 @@ var Page = (() => {
   const decoding = new Map(
     [...document.querySelectorAll('link[rel="preload"][as="image"]')].map((link) => [
       link.dataset.file,
-      decodeImage(link.dataset.file),
+      decodeImage(link.getAttribute('href')),
     ]),
   );
 
@@ -328,7 +328,7 @@ var Page = (() => {
 
     // The piece images and the score face; resolves with whether the face loaded.
     async loadAssets(paths, family, file) {
-      const load = (path) => decoding.get(path) ?? decodeImage(path);
+      const load = (path) => decoding.get(path) ?? decodeImage(siteFile(path));
       const face = new FontFace(family, `url(${siteFile(file)})`, {
         style: 'italic',
         weight: 'bold',
