@@ -6,7 +6,6 @@
 
 #include "ai/cpu_player.h"
 #include "game/turn.h"
-#include "tests/support/points.h"
 
 namespace {
 

@@ -20,7 +20,6 @@
 #include "game/board.h"
 #include "game/turn.h"
 #include "render/appearance.h"
-#include "tests/support/points.h"
 
 namespace {
 

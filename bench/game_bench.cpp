@@ -11,7 +11,6 @@
 #include "bench/corpus.h"
 #include "game/board.h"
 #include "game/turn.h"
-#include "tests/support/points.h"
 
 namespace {
 

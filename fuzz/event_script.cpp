@@ -7,7 +7,6 @@
 #include "game/turn.h"
 #include "render/paint.h"
 #include "tests/support/invariants.h"
-#include "tests/support/points.h"
 
 namespace {
 

@@ -4,30 +4,15 @@
 
 #include "game/turn.h"
 
-#include <string_view>
-
 #include "ai/cpu_player.h"
 #include "game/board.h"
 #include "game/frontend.h"
 
-namespace {
-
-constexpr std::string_view kErrorCaption = "Ошибка";
-constexpr std::string_view kGameOverCaption = "ИГРА ОКОНЧЕНА";
-constexpr std::string_view kMustCapture = "Неверный ход.\nВы должны бить шашку противника.";
-constexpr std::string_view kPlayerWins = "Победил ИГРОК!";
-constexpr std::string_view kCpuWins = "Победил CPU!";
-constexpr std::string_view kCpuHasNoMove = "У CPU нет хода!\nПобедил игрок!";
-
-int PointX(LParam lParam) {
-  return static_cast<int>(static_cast<std::uintptr_t>(lParam) & 0xFFFFu);
+LParam SquareCentre(int row, int col) {
+  const int cell = theBoard.cellSize;
+  return MakePointParam(theBoard.originX + col * cell + cell / 2,
+                        theBoard.originY + row * cell + cell / 2);
 }
-
-int PointY(LParam lParam) {
-  return static_cast<int>((static_cast<std::uintptr_t>(lParam) >> 16) & 0xFFFFu);
-}
-
-}  // namespace
 
 void OnLButtonDown(WParam, LParam lParam) {
   theCpuPlayer.shownSteps = 0;
@@ -63,7 +48,7 @@ void OnLButtonUp(WParam, LParam lParam) {
   const int result = theBoard.EndDrag(col, row);
 
   if (result == MoveCode::MustCapture) {
-    ShowMessage(kMustCapture, kErrorCaption);
+    ShowMessage(TurnText::kMustCapture, TurnText::kErrorCaption);
     RequestRepaint();
     return;
   }
@@ -71,7 +56,7 @@ void OnLButtonUp(WParam, LParam lParam) {
     --theBoard.cpuCount;
   }
   if (theBoard.cpuCount <= 0) {
-    ShowMessage(kPlayerWins, kGameOverCaption);
+    ShowMessage(TurnText::kPlayerWins, TurnText::kGameOverCaption);
     RequestRepaint();
     return;
   }
@@ -87,15 +72,15 @@ void OnLButtonUp(WParam, LParam lParam) {
     if (reply == MakeMoveResult::Captured) {
       theBoard.playerCount -= playerPiecesBefore - theBoard.player.count;
       if (theBoard.playerCount <= 0) {
-        ShowMessage(kCpuWins, kGameOverCaption);
+        ShowMessage(TurnText::kCpuWins, TurnText::kGameOverCaption);
         cpuWinShown = true;
       }
     } else if (reply == MakeMoveResult::NoMove) {
-      ShowMessage(kCpuHasNoMove, kGameOverCaption);
+      ShowMessage(TurnText::kCpuHasNoMove, TurnText::kGameOverCaption);
     }
   }
   if (theBoard.PlayerHasNoMove() && !cpuWinShown) {
-    ShowMessage(kCpuWins, kGameOverCaption);
+    ShowMessage(TurnText::kCpuWins, TurnText::kGameOverCaption);
   }
   RequestRepaint();
 }

@@ -12,7 +12,6 @@
 #include "ai/cpu_player.h"
 #include "game/board.h"
 #include "game/turn.h"
-#include "tests/support/points.h"
 #include "tests/support/position.h"
 #include "tests/support/recorder.h"
 #include "tests/support/trace.h"

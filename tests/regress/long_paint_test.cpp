@@ -17,7 +17,6 @@
 #include "game/board.h"
 #include "game/turn.h"
 #include "render/paint.h"
-#include "tests/support/points.h"
 #include "tests/support/position.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Facts about the game that the browser test and the benchmark check against, read from the source
 // that defines them rather than copied: the frame's colours (render/appearance.h), the window's
-// texts (app/common/shell.h), the turn controller's texts (game/turn.cpp), the tune of each sound
+// texts (app/common/shell.h), the turn controller's texts (game/turn.h), the tune of each sound
 // kind (app/web/web_frontend.cpp) and the family the site ships the score panel's font under
 // (app/web/CMakeLists.txt).
 import {readFileSync} from 'node:fs';
@@ -30,7 +30,7 @@ export function readFacts(root) {
       '',
     );
 
-  const turn = source('game/turn.cpp');
+  const turn = source('game/turn.h');
   const turnText = (name) =>
     unescape(find(turn, new RegExp(`${name} = "([^"]*)";`), `text ${name}`));
 
