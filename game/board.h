@@ -16,6 +16,12 @@ inline constexpr int kHomeRows = 3;
 inline constexpr int kPlayerCrowningRow = 0;
 inline constexpr int kCpuCrowningRow = kBoardSide - 1;
 
+// A square of the board, row first as the PieceSet queries take it.
+struct Cell {
+  int row;
+  int col;
+};
+
 // Piece states. A captured piece is not marked: it leaves its PieceSet.
 enum PieceState : std::int32_t { Man = 2, King = 3 };
 

@@ -13,6 +13,8 @@ inline constexpr std::uint32_t Panel = 0xFF7F7F7F;  // background of the score p
 inline constexpr std::uint32_t Path = 0xFFFF0000;   // the computer's last move
 inline constexpr std::uint32_t Heading = 0xFF00FF00;
 inline constexpr std::uint32_t Count = 0xFF0000FF;
+// The keyboard cursor's frame: at least 5:1 against both square colours, so it shows on either.
+inline constexpr std::uint32_t Cursor = 0xFF000000;
 }  // namespace Colour
 
 // Colour codes that DrawLabel takes; any other code draws blue as well.
@@ -31,6 +33,11 @@ inline constexpr const char* kAll[] = {iblack, iwhite, iKblack, iKwhite};
 
 // The path of the computer's last move is drawn this many pixels wide.
 inline constexpr float kPathWidth = 5.0f;
+
+// The keyboard cursor's frame lies inside its square's edges, a tenth of the square wide but never
+// thinner than kCursorMinWidth pixels.
+inline constexpr int kCursorWidthDivisor = 10;
+inline constexpr int kCursorMinWidth = 3;
 
 // The score panel: a heading and one line per side, all in bold italic Times.
 namespace ScorePanel {

@@ -5,6 +5,7 @@
 
 class Surface;
 class WindowTarget;
+struct Cell;
 
 // Written only by the window's size handling; read by the paint.
 extern std::int32_t boardWidth;   // width reserved for the board; equals boardHeight
@@ -15,8 +16,10 @@ extern std::int32_t clientWidth;  // the client-area width
 // panel taking the rest of its width.
 void SetWindowMetrics(int width, int height);
 
-// Composes one whole frame of the client area off-screen and shows it in one transfer.
-void PaintMainWindow(WindowTarget& window);
+// Composes one whole frame of the client area off-screen and shows it in one transfer. A framed
+// square (the keyboard cursor, while the keyboard is in use) gets a frame on top of everything
+// else; without one the frame is the game's alone.
+void PaintMainWindow(WindowTarget& window, const Cell* framed = nullptr);
 
 // For a front end whose surface keeps the last frame: paints black the strips right of and below
 // the board that its whole cells leave over and that a frame does not paint, as a new surface
