@@ -7,8 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "app/common/access.h"
 #include "app/common/shell.h"
 #include "app/web/about_dialog.h"
+#include "app/web/accessibility.h"
 #include "app/web/canvas_surface.h"
 #include "app/web/web_frontend.h"
 #include "game/board.h"
@@ -26,19 +28,20 @@ struct Shortcut {
 };
 constexpr Shortcut kShortcuts[] = {{'?', About}, {'/', About}};
 
-// The turn controller reads no button state from wParam.
-constexpr WParam kNoButtonState = 0;
-
 // Game pixels per CSS pixel (below 1 where the client area is scaled down to fit), and device
 // pixels per CSS pixel.
 double scale = 1.0;
 double devicePixels = 1.0;
 
+// The access model, through which the pointer and the board's keys reach the game.
+AccessModel* access = nullptr;
+
 EM_JS(int, JsAddMenu, (const char* title), { return Page.addMenu(UTF8ToString(title)); });
 EM_JS(void, JsAddMenuItem, (int menu, const char* text, int command),
       { Page.addMenuItem(menu, UTF8ToString(text), command); });
 EM_JS(void, JsAddSeparator, (int menu), { Page.addSeparator(menu); });
-EM_JS(void, JsPlaceCanvas, (double width, double height), { Page.placeCanvas(width, height); });
+EM_JS(void, JsPlaceCanvas, (double width, double height, double boardSide),
+      { Page.placeCanvas(width, height, boardSide); });
 EM_JS(void, JsLabelCloseBoxes, (const char* label), { Page.labelCloseBoxes(UTF8ToString(label)); });
 EM_JS(void, JsEndGame, (const char* text, const char* again),
       { Page.endGame(UTF8ToString(text), UTF8ToString(again)); });
@@ -70,6 +73,7 @@ LParam PointParam(double x, double y) {
 void AskForNewGame() {
   if (AskYesNo(KORDAVELMIX_NEW_GAME_QUESTION, KORDAVELMIX_NEW_GAME_CAPTION)) {
     StartNewGame();
+    access->NewGame();
   }
   RequestRepaint();
 }
@@ -84,7 +88,8 @@ void ExitGame() {
 
 }  // namespace
 
-void BuildMainWindow() {
+void BuildMainWindow(AccessModel& model) {
+  access = &model;
   const int game = JsAddMenu(MenuText(KORDAVELMIX_MENU_GAME).c_str());
   JsAddMenuItem(game, MenuText(KORDAVELMIX_MENU_NEW_GAME).c_str(), NewGame);
   JsAddSeparator(game);
@@ -92,6 +97,7 @@ void BuildMainWindow() {
   const int help = JsAddMenu(MenuText(KORDAVELMIX_MENU_HELP).c_str());
   JsAddMenuItem(help, MenuText(KORDAVELMIX_MENU_ABOUT).c_str(), About);
   JsLabelCloseBoxes(KORDAVELMIX_CLOSE);
+  BuildBoardAccess();
 }
 
 extern "C" {
@@ -107,20 +113,35 @@ EMSCRIPTEN_KEEPALIVE void WebResize(double width, double height, double devicePi
   }
   devicePixels = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
   SetWindowMetrics(areaWidth, areaHeight);
-  JsPlaceCanvas(areaWidth * scale, areaHeight * scale);
+  const int boardSide = std::min(boardWidth, boardHeight) / kBoardSide * kBoardSide;
+  JsPlaceCanvas(areaWidth * scale, areaHeight * scale, boardSide * scale);
   RequestRepaint();
 }
 
 EMSCRIPTEN_KEEPALIVE void WebPointerDown(double x, double y) {
-  OnLButtonDown(kNoButtonState, PointParam(x, y));
+  access->PointerDown(PointParam(x, y));
 }
 
 EMSCRIPTEN_KEEPALIVE void WebPointerMove(double x, double y) {
-  OnMouseMove(kNoButtonState, PointParam(x, y));
+  access->PointerMove(PointParam(x, y));
 }
 
 EMSCRIPTEN_KEEPALIVE void WebPointerUp(double x, double y) {
-  OnLButtonUp(kNoButtonState, PointParam(x, y));
+  access->PointerUp(PointParam(x, y));
+}
+
+EMSCRIPTEN_KEEPALIVE void WebKey(int key) {
+  if (key >= static_cast<int>(BoardKey::Up) && key <= static_cast<int>(BoardKey::Escape)) {
+    access->Key(static_cast<BoardKey>(key));
+  }
+}
+
+EMSCRIPTEN_KEEPALIVE void WebSquare(int row, int col, bool activate) {
+  access->MoveCursorTo({row, col}, activate);
+}
+
+EMSCRIPTEN_KEEPALIVE void WebBoardFocus(bool focused, bool byKeyboard) {
+  access->FocusChanged(focused, byKeyboard);
 }
 
 EMSCRIPTEN_KEEPALIVE void WebCommand(int command) {
@@ -150,6 +171,8 @@ EMSCRIPTEN_KEEPALIVE int WebShortcut(int character, bool alt) {
 
 EMSCRIPTEN_KEEPALIVE void WebPaint() {
   CanvasTarget target(scale * devicePixels);
-  PaintMainWindow(target);
+  const Cell cursor = access->Cursor();
+  PaintMainWindow(target, access->CursorShown() ? &cursor : nullptr);
+  UpdateBoardAccess(*access);
 }
 }

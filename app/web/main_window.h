@@ -1,14 +1,17 @@
 // The game's one window in a browser: the page with its menu bar and the canvas as the client area.
 #pragma once
 
+class AccessModel;
+
 // Builds the menu bar, Игра (New game, a separator, Exit) and Справка (About), with their
-// commands, and names the dialogs' close boxes; Alt+"?" and Alt+"/" open the About box.
-void BuildMainWindow();
+// commands, names the dialogs' close boxes, and builds the board for assistive technology, whose
+// input goes through the access model; Alt+"?" and Alt+"/" open the About box.
+void BuildMainWindow(AccessModel& access);
 
 // The page calls these, and only these, with the events of the canvas, the keyboard, the menu and
 // the window. Coordinates are CSS pixels from the canvas's top-left corner. The calls that may
-// open a dialog (a release, a command) return only once it has been closed: the page calls them
-// asynchronously and passes on no other input until they return.
+// open a dialog (a release, a board key, an activated square, a command) return only once it has
+// been closed: the page calls them asynchronously and passes on no other input until they return.
 extern "C" {
 
 // The space the canvas may take under the menu bar, in CSS pixels, and the screen's device pixels
@@ -20,6 +23,13 @@ void WebResize(double width, double height, double devicePixelRatio);
 void WebPointerDown(double x, double y);
 void WebPointerMove(double x, double y);
 void WebPointerUp(double x, double y);
+// A key on the board while it has the focus: a BoardKey.
+void WebKey(int key);
+// The focus moved to the square (row, col) of the board, as a screen reader moves it; with
+// activate the square was activated too, as by Enter (a screen reader's double tap).
+void WebSquare(int row, int col, bool activate);
+// The board gained or lost the keyboard focus; byKeyboard when a key brought it there.
+void WebBoardFocus(bool focused, bool byKeyboard);
 // The command of a menu item.
 void WebCommand(int command);
 // The command a key gives, or 0: the keyboard shortcuts by the character they type.

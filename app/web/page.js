@@ -1,8 +1,9 @@
 // The page's skin around the game compiled to WebAssembly. It offers the C++ side one small
-// function per thing a page can do (draw on the canvas, play a tune, show a dialog, build the menu)
-// and hands the canvas's pointer events, the keys, the menu and the window's size to the few
-// functions the game exports. Every decision and every text is the game's; nothing here knows the
-// rules. Appended to the Emscripten loader, so the page loads one script.
+// function per thing a page can do (draw on the canvas, play a tune, show a dialog, build the menu,
+// keep the board's grid and live region for assistive technology) and hands the canvas's pointer
+// events, the keys, the menu and the window's size to the few functions the game exports. Every
+// decision and every text is the game's; nothing here knows the rules. Appended to the Emscripten
+// loader, so the page loads one script.
 'use strict';
 
 var Page = (() => {
@@ -11,6 +12,9 @@ var Page = (() => {
   const client = byId('client');
   const canvas = byId('board');
   const context = canvas.getContext('2d', {alpha: false});
+  const grid = byId('squares');
+  const score = byId('score');
+  const liveRegion = byId('turn');
 
   let started = false;
   let ended = false;
@@ -23,6 +27,13 @@ var Page = (() => {
   let pointer = null;
   const colours = new Map();
   const ascents = new Map();
+  // The board's cells for assistive technology, row by row, the one the cursor is on, and the keys
+  // the board takes, by the names the browser gives them.
+  const cells = [];
+  let cursor = -1;
+  const boardKeys = new Map();
+  // Words just told, which a box opened by the same release waits for.
+  let told = null;
 
   // Resolves with the decoded image at an address, or null if it cannot be had.
   async function decodeImage(url) {
@@ -80,6 +91,23 @@ var Page = (() => {
     performance.mark('kordavelmix-first-frame');
     if ('serviceWorker' in navigator && window.isSecureContext) {
       navigator.serviceWorker.register('sw.js');
+    }
+  }
+
+  // Resolves after the browser has drawn the given number of frames, or after a tenth of a second
+  // where it draws none (a hidden tab).
+  function afterFrames(count) {
+    const frames = new Promise((resolve) => {
+      const next = (left) => (left === 0 ? resolve() : requestAnimationFrame(() => next(left - 1)));
+      next(count);
+    });
+    return Promise.race([frames, new Promise((resolve) => setTimeout(resolve, 100))]);
+  }
+
+  // The keyboard's focus to the board, on the cell under the cursor, unless the game has ended.
+  function focusBoard() {
+    if (started && !ended && cursor >= 0) {
+      cells[cursor].focus({preventScroll: true});
     }
   }
 
@@ -152,9 +180,14 @@ var Page = (() => {
       ArrowUp: () => openMenu(index, at < 0 ? -1 : at - 1),
       Home: () => open && items[0].focus(),
       End: () => open && items[items.length - 1].focus(),
+      // The first Esc closes the menu, the next leaves the menu bar for the board.
       Escape: () => {
-        closeMenus();
-        focusTitle(index);
+        if (open) {
+          closeMenus();
+          focusTitle(index);
+        } else {
+          focusBoard();
+        }
       },
     };
     if (at < 0) {
@@ -179,14 +212,47 @@ var Page = (() => {
   const box = byId('box');
   const about = byId('about');
 
+  const defaultButtons = new Map();
+
   // Shows a modal dialog until one of its buttons or Esc closes it, and resolves with what closed
-  // it: the button's value, or '' for Esc.
-  function runDialog(dialog, focus) {
+  // it: the button's value, or '' for Esc. The words of the turn that opened it are passed on to
+  // assistive technology first: once the dialog is open, the page behind it is inert and a screen
+  // reader would not speak them. When it closes, the keyboard's focus goes back to the board.
+  async function runDialog(dialog, focus) {
+    if (told !== null) {
+      const words = told;
+      told = null;
+      await words;
+    }
+    defaultButtons.set(dialog, focus);
     return new Promise((resolve) => {
       dialog.returnValue = '';
-      dialog.addEventListener('close', () => resolve(dialog.returnValue), {once: true});
+      dialog.addEventListener(
+        'close',
+        () => {
+          focusBoard();
+          resolve(dialog.returnValue);
+        },
+        {once: true},
+      );
       dialog.showModal();
       focus.focus();
+    });
+  }
+
+  // An open box keeps the keyboard, as a desktop box stays the active window: a press beside its
+  // buttons, on the board behind it too, leaves its default button focused, so that Enter and Esc
+  // still answer it.
+  for (const dialog of [box, about]) {
+    dialog.addEventListener('mousedown', (event) => {
+      if (!event.target.closest('button')) {
+        event.preventDefault();
+      }
+    });
+    dialog.addEventListener('focus', () => {
+      if (defaultButtons.has(dialog)) {
+        defaultButtons.get(dialog).focus();
+      }
     });
   }
 
@@ -229,6 +295,7 @@ var Page = (() => {
     event.preventDefault();
     canvas.setPointerCapture(event.pointerId);
     pointer = event.pointerId;
+    focusBoard();
     _WebPointerDown(...point(event));
   });
   canvas.addEventListener('pointermove', (event) => {
@@ -265,6 +332,51 @@ var Page = (() => {
     }
   });
   window.addEventListener('resize', resize);
+
+  // The board's keys go to the game while one of its cells has the focus; with Alt, Ctrl or the
+  // command key held they are the browser's.
+  grid.addEventListener('keydown', (event) => {
+    const key = boardKeys.get(event.key);
+    if (key === undefined || event.altKey || event.ctrlKey || event.metaKey) {
+      return;
+    }
+    event.preventDefault();
+    if (started) {
+      callWaiting('WebKey', [key]);
+    }
+  });
+  const square = (cell) => {
+    const index = cells.indexOf(cell);
+    return index < 0
+      ? null
+      : [Math.floor(index / grid.children.length), index % grid.children.length];
+  };
+  // A screen reader moves the focus to a cell, or activates it (VoiceOver's and TalkBack's double
+  // tap arrive as a click): the cursor goes there, and an activated square is as if Enter were
+  // pressed on it.
+  grid.addEventListener('click', (event) => {
+    const at = square(event.target.closest('[role=gridcell]'));
+    if (started && at !== null) {
+      callWaiting('WebSquare', [...at, 1]);
+    }
+  });
+  grid.addEventListener('focusin', (event) => {
+    const at = square(event.target);
+    if (!started || at === null) {
+      return;
+    }
+    if (!grid.contains(event.relatedTarget)) {
+      _WebBoardFocus(1, event.target.matches(':focus-visible') ? 1 : 0);
+    }
+    if (cells.indexOf(event.target) !== cursor) {
+      _WebSquare(...at, 0);
+    }
+  });
+  grid.addEventListener('focusout', (event) => {
+    if (started && !grid.contains(event.relatedTarget)) {
+      _WebBoardFocus(0, 0);
+    }
+  });
 
   return {
     // The drawing primitives: a frame of width x height game pixels, scale device pixels each.
@@ -308,9 +420,11 @@ var Page = (() => {
       context.fillStyle = colour(argb);
       context.fillText(text, x, y + ascent);
     },
-    placeCanvas(width, height) {
+    // The canvas at a size in CSS pixels, and the board's grid over its squares.
+    placeCanvas(width, height, boardSide) {
       canvas.style.width = `${width}px`;
       canvas.style.height = `${height}px`;
+      grid.style.width = grid.style.height = `${boardSide}px`;
     },
     requestFrame() {
       if (!frameRequested) {
@@ -413,6 +527,74 @@ var Page = (() => {
     },
     async runAbout() {
       await runDialog(about, about.querySelector('.body button'));
+    },
+
+    // --- The board for assistive technology ---------------------------------------------------
+
+    // The grid of side x side cells over the board's squares, each named by the text it holds.
+    buildBoard(name, side) {
+      grid.setAttribute('aria-label', name);
+      for (let row = 0; row < side; row++) {
+        const line = document.createElement('div');
+        line.setAttribute('role', 'row');
+        for (let col = 0; col < side; col++) {
+          const cell = document.createElement('div');
+          cell.setAttribute('role', 'gridcell');
+          cell.setAttribute('aria-selected', 'false');
+          cell.tabIndex = -1;
+          const label = document.createElement('span');
+          label.className = 'visually-hidden';
+          cell.append(label);
+          line.append(cell);
+          cells.push(cell);
+        }
+        grid.append(line);
+      }
+    },
+    addBoardKey(name, key) {
+      boardKeys.set(name, key);
+    },
+    // The squares' names, the cursor's cell (the board's one Tab stop, focused while the board has
+    // the focus), the held piece's cell (selected, or -1) and the score panel's lines.
+    showBoard(names, at, held, lines) {
+      names.forEach((name, i) => {
+        const label = cells[i].firstChild;
+        if (label.textContent !== name) {
+          label.textContent = name;
+        }
+      });
+      cells.forEach((cell, i) => {
+        const selected = String(i === held);
+        if (cell.getAttribute('aria-selected') !== selected) {
+          cell.setAttribute('aria-selected', selected);
+        }
+      });
+      if (at !== cursor) {
+        if (cursor >= 0) {
+          cells[cursor].tabIndex = -1;
+        }
+        cells[at].tabIndex = 0;
+        cursor = at;
+        if (grid.contains(document.activeElement)) {
+          cells[at].focus({preventScroll: true});
+        }
+      }
+      while (score.children.length < lines.length) {
+        score.append(document.createElement('p'));
+      }
+      lines.forEach((line, i) => {
+        if (score.children[i].textContent !== line) {
+          score.children[i].textContent = line;
+        }
+      });
+    },
+    // The turn's words, in a new line of the live region, so that words told twice running are
+    // spoken twice.
+    announce(words) {
+      const line = document.createElement('p');
+      line.textContent = words;
+      liveRegion.replaceChildren(line);
+      told = afterFrames(2);
     },
 
     // The caption's close boxes, named for a screen reader.

@@ -1,0 +1,23 @@
+// The game for assistive technology in a browser: the board as an ARIA grid of its 64 squares laid
+// over the canvas, the score panel's three lines as text, and a live region that speaks the words
+// of each turn; all of it kept by the page from the access model.
+#pragma once
+
+#include <string_view>
+
+#include "app/common/access.h"
+
+// The page's live region. Words told just before a message box hold the box back until the
+// browser has passed them on, so that a screen reader speaks them before the box.
+class LiveRegion : public Announcer {
+ public:
+  void Announce(std::string_view words) override;
+};
+
+// Builds the grid, named «Доска», and tells the page which keys the board takes.
+void BuildBoardAccess();
+
+// Brings the squares' names, the cursor, the held piece and the score lines up to date with the
+// game; the page touches only what changed, and moves the focus with the cursor while the board
+// has it.
+void UpdateBoardAccess(const AccessModel& access);
