@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ai/cpu_player.h"
+#include "app/common/access.h"
 #include "game/board.h"
 #include "game/turn.h"
 #include "render/paint.h"
@@ -43,6 +44,40 @@ LParam Point(std::uint8_t opcode, ByteReader& bytes) {
   const int x = static_cast<int>(bytes.Little(2));
   const int y = static_cast<int>(bytes.Little(2));
   return MakePointParam(x, y);
+}
+
+// The platform behind the access model: it plays, shows and speaks nothing.
+class Quiet : public Frontend, public Announcer {
+ public:
+  void PlaySound(Sound) override {}
+  void ShowMessage(std::string_view, std::string_view) override {}
+  void RequestRepaint() override {}
+  void Announce(std::string_view) override {}
+};
+
+// A frame as the front ends paint it, with the keyboard cursor framed while it is shown.
+void Paint(CountingWindow& window, const AccessModel& access) {
+  const Cell cursor = access.Cursor();
+  PaintMainWindow(window, access.CursorShown() ? &cursor : nullptr);
+}
+
+void BoardEventOf(std::uint8_t opcode, ByteReader& bytes, AccessModel& access) {
+  const auto event = static_cast<BoardEvent>(opcode & kEventKindMask);
+  switch (event) {
+    case BoardEvent::Square: {
+      const std::uint8_t square = bytes.Byte();
+      access.MoveCursorTo({(square >> 3) & 7, square & 7}, (square & kActivateFlag) != 0);
+      break;
+    }
+    case BoardEvent::Focus: {
+      const std::uint8_t focus = bytes.Byte();
+      access.FocusChanged((focus & 1) != 0, (focus & 2) != 0);
+      break;
+    }
+    default:
+      access.Key(static_cast<BoardKey>(event));
+      break;
+  }
 }
 
 void MouseEvent(int handler, WParam wParam, LParam lParam) {
@@ -88,24 +123,37 @@ const char* FindBrokenInvariant(const CountingWindow& window) {
   return FindBrokenGameInvariant(theBoard, theCpuPlayer);
 }
 
-ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWindow& window) {
-  ResetToStartUp(window);
-  if (const char* broken = FindBrokenInvariant(window)) {
-    return {broken, -1};
+namespace {
+
+const char* FindBrokenState(const CountingWindow& window, const AccessModel& access) {
+  if (!Board::IsOnBoard(access.Cursor().row, access.Cursor().col)) {
+    return "the keyboard cursor left the board";
   }
+  return FindBrokenInvariant(window);
+}
+
+const char* PlayScript(const std::uint8_t* data, std::size_t size, CountingWindow& window,
+                       AccessModel& access, int* played) {
   ByteReader bytes(data, size);
-  int played = 0;
   while (!bytes.AtEnd()) {
     const std::uint8_t opcode = bytes.Byte();
+    if ((opcode & kBoardEventFlag) != 0) {
+      BoardEventOf(opcode, bytes, access);
+      if (const char* broken = FindBrokenState(window, access)) {
+        return broken;
+      }
+      ++*played;
+      continue;
+    }
     switch (static_cast<EventKind>(opcode & kEventKindMask)) {
       case EventKind::Press:
-        OnLButtonDown(0, Point(opcode, bytes));
+        access.PointerDown(Point(opcode, bytes));
         break;
       case EventKind::Move:
-        OnMouseMove(0, Point(opcode, bytes));
+        access.PointerMove(Point(opcode, bytes));
         break;
       case EventKind::Release:
-        OnLButtonUp(0, Point(opcode, bytes));
+        access.PointerUp(Point(opcode, bytes));
         break;
       case EventKind::RawMouse: {
         const int handler = bytes.Byte() % 3;
@@ -116,6 +164,7 @@ ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWind
       }
       case EventKind::NewGame:
         StartNewGame();
+        access.NewGame();
         break;
       case EventKind::Resize: {
         const int width = static_cast<int>(bytes.Little(2));
@@ -126,27 +175,43 @@ ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWind
         break;
       }
       case EventKind::Paint:
-        PaintMainWindow(window);
+        Paint(window, access);
         break;
       case EventKind::Drop: {
         const std::uint8_t from = bytes.Byte();
         const std::uint8_t to = bytes.Byte();
-        OnLButtonDown(0, SquareByteCentre(from));
-        if (const char* broken = FindBrokenInvariant(window)) {
-          return {broken, played};
+        access.PointerDown(SquareByteCentre(from));
+        if (const char* broken = FindBrokenState(window, access)) {
+          return broken;
         }
-        OnLButtonUp(0, SquareByteCentre(to));
-        if (const char* broken = FindBrokenInvariant(window)) {
-          return {broken, played};
+        access.PointerUp(SquareByteCentre(to));
+        if (const char* broken = FindBrokenState(window, access)) {
+          return broken;
         }
-        PaintMainWindow(window);
+        Paint(window, access);
         break;
       }
     }
-    if (const char* broken = FindBrokenInvariant(window)) {
-      return {broken, played};
+    if (const char* broken = FindBrokenState(window, access)) {
+      return broken;
     }
-    ++played;
+    ++*played;
   }
-  return {nullptr, played};
+  return nullptr;
+}
+
+}  // namespace
+
+ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWindow& window) {
+  ResetToStartUp(window);
+  if (const char* broken = FindBrokenInvariant(window)) {
+    return {broken, -1};
+  }
+  Quiet platform;
+  AccessModel access(platform, platform);
+  SetFrontend(&access);
+  int played = 0;
+  const char* broken = PlayScript(data, size, window, access, &played);
+  SetFrontend(nullptr);
+  return {broken, played};
 }

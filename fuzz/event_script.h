@@ -1,11 +1,13 @@
 // Event scripts: a byte string read as a sequence of the window events the game can receive —
-// presses, mouse moves and releases at any point, new games, size changes and paints — played
-// through the real handlers and the real paint routine, with the game's invariants checked after
+// presses, mouse moves and releases at any point, the board's keys, a screen reader's moves of the
+// focus, new games, size changes and paints — played through the access model that every front end
+// installs, the real handlers and the real paint routine, with the game's invariants checked after
 // every event. The fuzz target feeds it arbitrary bytes; the regression tests replay the committed
 // inputs through the same reader.
 //
-// Encoding. Each event starts with one opcode byte; its low three bits are the EventKind. Missing
-// bytes at the end of the input read as 0.
+// Encoding. Each event starts with one opcode byte. With bit 4 clear, its low three bits are the
+// EventKind; with bit 4 set they are the BoardEvent. Missing bytes at the end of the input read as
+// 0.
 //   Press, Move, Release   bit 3 of the opcode clear: x and y, 16 bits each, little-endian;
 //                          bit 3 set: one byte 00rrrccc, the centre of square (r, c) as last drawn
 //   RawMouse               one byte (handler: value % 3 = press, move, release), then wParam and
@@ -15,6 +17,10 @@
 //   Paint                  no operand
 //   Drop                   two square bytes: a press on the first square and a release on the
 //                          second, then a paint (one move of the player, as a click-and-drop)
+//   Up ... Escape          a key on the board (the BoardKey of the same name), no operand
+//   Square                 one byte 0arrrccc: the focus moved to square (r, c), activated as by
+//                          Enter when a is set
+//   Focus                  one byte: bit 0 the board has the focus, bit 1 a key brought it
 #pragma once
 
 #include <cstddef>
@@ -33,8 +39,13 @@ enum class EventKind : std::uint8_t {
   Drop
 };
 
+// Events of the board for the keyboard and assistive technology; the first six are the BoardKeys.
+enum class BoardEvent : std::uint8_t { Up, Down, Left, Right, Activate, Escape, Square, Focus };
+
 inline constexpr std::uint8_t kEventKindMask = 0x07;
 inline constexpr std::uint8_t kSquarePointFlag = 0x08;
+inline constexpr std::uint8_t kBoardEventFlag = 0x10;
+inline constexpr std::uint8_t kActivateFlag = 0x40;
 
 // The client area of the 850 × 500 window the program opens, which every script starts from.
 inline constexpr int kStartClientWidth = 834;
@@ -57,6 +68,7 @@ void ResetToStartUp(CountingWindow& window);
 // or Dragging, and every frame well formed.
 const char* FindBrokenInvariant(const CountingWindow& window);
 
-// Starts from ResetToStartUp and plays every event of the bytes, checking the invariants after
-// each; stops at the first broken one.
+// Starts from ResetToStartUp with a new access model installed as the seam, and plays every event
+// of the bytes, checking the invariants after each, and that the keyboard cursor stays on the
+// board; stops at the first broken one.
 ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWindow& window);
