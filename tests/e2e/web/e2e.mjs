@@ -1,11 +1,12 @@
 // Plays the built site end to end in Debian's Chromium, headless, with real input events, as a
 // player would:
 //
-//   node e2e.mjs --site SITE --source REPOSITORY [--artifacts DIR] [--screenshot FILE]
+//   node e2e.mjs --site SITE --stage STAGE --source REPOSITORY [--artifacts DIR] [--screenshot FILE]
+//                [--keyboard-screenshot KEYS]
 //
 // SITE is the built site (build-web/site), REPOSITORY the source tree, whose headers give the
 // colours and texts checked. DIR receives a screenshot of each page on a failure; FILE, if given,
-// the README's screenshot after the first move.
+// the README's screenshot after the first move, and KEYS the one of a man carried with the keys.
 //
 // On a desktop-sized page it checks the title, the canvas as the client area and the frame drawn
 // on it; plays a scripted game with the mouse, whose moves step, capture and crown and whose
@@ -16,9 +17,13 @@
 // the mouse and the keyboard, the About box's shortcuts, the new-game question and Exit. On a
 // narrow page it checks the scaled client area by playing a move on it, on a wide one the panel's
 // width, and on a phone held sideways a move dragged with a finger at a device pixel ratio of 2.
-// No console error, failed request or request to another origin is allowed. Every wait is
+// From a fresh load it plays a whole game with the keyboard alone, as a player without a mouse or
+// without sight does, reading the board from Chromium's accessibility tree and the turns from the
+// live region, and has axe-core look for accessibility faults on the page at start, with the menu,
+// the About box and a message box open. No console error, failed request or request to another origin is allowed. Every wait is
 // bounded; the browser and the server are stopped on exit.
-import {appendFileSync, cpSync, mkdirSync, mkdtempSync, rmSync} from 'node:fs';
+import {appendFileSync, cpSync, mkdirSync, mkdtempSync, readFileSync, rmSync} from 'node:fs';
+import {createRequire} from 'node:module';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {pathToFileURL} from 'node:url';
@@ -33,11 +38,12 @@ const {values: options} = parseArgs({
     source: {type: 'string'},
     artifacts: {type: 'string'},
     screenshot: {type: 'string'},
+    'keyboard-screenshot': {type: 'string'},
   },
 });
 if (!options.site || !options.stage || !options.source) {
   console.error(
-    'usage: node e2e.mjs --site SITE --stage STAGE --source REPOSITORY [--artifacts DIR] [--screenshot FILE]',
+    'usage: node e2e.mjs --site SITE --stage STAGE --source REPOSITORY [--artifacts DIR] [--screenshot FILE] [--keyboard-screenshot KEYS]',
   );
   process.exit(2);
 }
@@ -678,6 +684,280 @@ async function phonePage(browser, origin) {
   await game.page.close();
 }
 
+// --- The keyboard and assistive technology -----------------------------------------------------
+
+// A game lost on purpose in eleven moves, whose replies the computer's rules fix; before its fifth
+// move a capture is compulsory, and a quiet move then is refused with the «Ошибка» box.
+// prettier-ignore
+const lostGame = [
+  '54-43', '65-54', '43-32', '67-56', '74-56', '52-41', '76-65', '61-52', '50-32', '70-61', '72-63',
+];
+const quietWhileCaptureIsDue = '50-41';
+const squareName = ({row, col}) => `${'abcdefgh'[col]}${8 - row}`;
+const squareWords = {w: 'белая шашка', b: 'черная шашка', '.': 'пусто', '-': 'светлое поле'};
+
+const axeSource = readFileSync(
+  createRequire(import.meta.url).resolve('axe-core/axe.min.js'),
+  'utf8',
+);
+
+// axe-core's rules on the page as it stands. It is evaluated over the DevTools protocol, which the
+// page's security policy does not govern; nothing is fetched.
+async function expectNoAxeViolations(page, when) {
+  if (!(await page.evaluate(() => typeof window.axe === 'object'))) {
+    await page.evaluate(axeSource);
+  }
+  const violations = await page.evaluate(async () =>
+    (await window.axe.run(document)).violations.map(
+      (v) => `${v.id} (${v.nodes.map((node) => node.target.join(' ')).join(', ')})`,
+    ),
+  );
+  check(violations.length === 0, `axe, ${when}: ${violations.join('; ')}`);
+}
+
+// Logs, in order, every text the live region takes and every dialog that opens, before the page's
+// scripts run.
+function recordAnnouncements() {
+  window.kordavelmixTold = [];
+  document.addEventListener('DOMContentLoaded', () => {
+    new MutationObserver((changes) => {
+      for (const change of changes) {
+        const target = change.target;
+        if (change.type === 'childList' && target.id === 'turn') {
+          window.kordavelmixTold.push(`words ${target.textContent}`);
+        } else if (change.type === 'attributes' && target.open) {
+          window.kordavelmixTold.push(`box ${target.querySelector('h2').textContent}`);
+        }
+      }
+    }).observe(document.body, {subtree: true, childList: true, attributeFilter: ['open']});
+  });
+}
+
+const told = (page) => page.evaluate(() => window.kordavelmixTold.splice(0));
+// The name of the element that has the keyboard's focus, or its tag where it has none.
+const focusedName = (page) =>
+  page.evaluate((el = document.activeElement) =>
+    el.getAttribute('role') === 'gridcell' ? el.textContent : el.tagName,
+  );
+// The cell under the keyboard cursor, the board's one Tab stop.
+const cursorAt = (page) =>
+  page.evaluate(() => {
+    const at = [...document.querySelectorAll('#squares [role=gridcell]')].findIndex(
+      (cell) => cell.tabIndex === 0,
+    );
+    return {row: Math.floor(at / 8), col: at % 8};
+  });
+
+async function arrowsTo(game, to) {
+  await settle(game);
+  const from = await cursorAt(game.page);
+  const vertical = to.row < from.row ? 'ArrowUp' : 'ArrowDown';
+  const horizontal = to.col < from.col ? 'ArrowLeft' : 'ArrowRight';
+  for (let i = 0; i < Math.abs(to.row - from.row); i++) {
+    await game.page.keyboard.press(vertical);
+  }
+  for (let i = 0; i < Math.abs(to.col - from.col); i++) {
+    await game.page.keyboard.press(horizontal);
+  }
+}
+
+// A move with the keys: the cursor to the piece, Space picks it up, the cursor carries it, Enter
+// drops it.
+async function keyMove(game, move) {
+  await arrowsTo(game, square(move, 'from'));
+  await game.page.keyboard.press('Space');
+  await arrowsTo(game, square(move, 'to'));
+  await game.page.keyboard.press('Enter');
+  await settle(game);
+}
+
+// The grid as Chromium's accessibility tree gives it to a screen reader: its name, and each row's
+// cells with their names and states.
+async function accessibleBoard(page) {
+  const cdp = await page.createCDPSession();
+  const {nodes} = await cdp.send('Accessibility.getFullAXTree');
+  await cdp.detach();
+  const byId = new Map(nodes.map((node) => [node.nodeId, node]));
+  const grid = nodes.find((node) => node.role?.value === 'grid');
+  const property = (node, name) =>
+    node.properties?.find((p) => p.name === name)?.value.value ?? false;
+  const rows = (grid?.childIds ?? [])
+    .map((id) => byId.get(id))
+    .filter((n) => n?.role?.value === 'row');
+  const cells = rows.flatMap((row) => row.childIds.map((id) => byId.get(id)));
+  const live = nodes.find((node) => node.role?.value === 'status');
+  return {
+    name: grid?.name?.value,
+    cells: cells.map((cell) => ({
+      role: cell.role?.value,
+      name: cell.name?.value,
+      focused: property(cell, 'focused'),
+      selected: property(cell, 'selected'),
+    })),
+    live: live && [property(live, 'live'), property(live, 'atomic')],
+  };
+}
+
+// Whether the keyboard cursor's frame is drawn on a square: its top-left corner, which no piece
+// covers, in the frame's black.
+async function framed(game, at) {
+  await settle(game);
+  const [corner] = await pixels(game, [[at.col * game.cell + 1, at.row * game.cell + 1]]);
+  return same(corner, [0, 0, 0]);
+}
+
+async function keyboardPage(browser, origin) {
+  const page = await browser.newPage();
+  page.setDefaultTimeout(wait);
+  watch(page, origin, 'keyboard');
+  await page.evaluateOnNewDocument(recordTunes);
+  await page.evaluateOnNewDocument(recordAnnouncements);
+  const viewport = {width: 850, height: 504};
+  await page.setViewport(viewport);
+  await page.goto(`${origin}/`, {waitUntil: 'load'});
+  const game = await layOut(page, 'keyboard', viewport);
+  await expectNoAxeViolations(page, 'at start');
+
+  // Tab reaches the board, on c3, and the cursor is framed there.
+  const start = {row: 5, col: 2};
+  for (let tabs = 0; tabs < 3 && (await focusedName(page)) !== 'c3, белая шашка'; tabs++) {
+    await page.keyboard.press('Tab');
+  }
+  check((await focusedName(page)) === 'c3, белая шашка', 'Tab does not reach the board on c3');
+  check(await framed(game, start), 'the board has the focus but the cursor is not framed');
+
+  // The first move, e3-d4: Space picks the man up, the arrows carry it, and the focus follows.
+  const [first] = lostGame;
+  await arrowsTo(game, square(first, 'from'));
+  await page.keyboard.press('Space');
+  await page.keyboard.press('ArrowUp');
+  await page.keyboard.press('ArrowLeft');
+  await settle(game);
+  check((await focusedName(page)) === 'd4, пусто', `the focus is on ${await focusedName(page)}`);
+  const held = await readBoard(game);
+  check(
+    pieceAt(held, square(first, 'from')) === '.' && pieceAt(held, square(first, 'to')) === 'w',
+    `the man does not follow the cursor:\n${held.join('\n')}`,
+  );
+  if (options['keyboard-screenshot']) {
+    await page.screenshot({path: options['keyboard-screenshot']});
+  }
+  const holding = await accessibleBoard(page);
+  const selected = holding.cells.filter((cell) => cell.selected).map((cell) => cell.name);
+  check(same(selected, ['e3, белая шашка']), `the selected cells are ${selected}`);
+  await page.keyboard.press('Enter');
+  await settle(game);
+  await expectSounds(game, ['Asterisk'], 'a step with the keys');
+  let words = await told(page);
+  check(
+    same(words, ['words Вы: e3-d4. Компьютер: b6-a5.']),
+    `after the first move the live region said ${words}`,
+  );
+
+  // What a screen reader finds: the grid «Доска», its 64 cells named by the position drawn, the
+  // focus on the cursor's, and a polite, atomic live region.
+  const board = await readBoard(game);
+  const tree = await accessibleBoard(page);
+  const expected = board.flatMap((line, row) =>
+    [...line].map((piece, col) => `${squareName({row, col})}, ${squareWords[piece]}`),
+  );
+  check(tree.name === 'Доска', `the grid is named ${tree.name}`);
+  check(
+    tree.cells.length === 64 && tree.cells.every((cell) => cell.role === 'gridcell'),
+    `the grid has ${tree.cells.length} cells`,
+  );
+  const names = tree.cells.map((cell) => cell.name);
+  check(same(names, expected), `the cells are named\n${names.join('\n')}`);
+  const focused = tree.cells.filter((cell) => cell.focused).map((cell) => cell.name);
+  check(same(focused, ['d4, белая шашка']), `the focused cells are ${focused}`);
+  check(same(tree.live ?? [], ['polite', true]), `the live region is ${tree.live}`);
+
+  for (const move of lostGame.slice(1, 4)) {
+    await keyMove(game, move);
+  }
+  await told(page);
+
+  // A quiet move while a capture is due: the «Ошибка» box, with no words before it. A press on
+  // the board beside it leaves its button focused, Enter closes it, and the focus is the board's.
+  await keyMove(game, quietWhileCaptureIsDue);
+  await page.waitForSelector('#box[open]');
+  check(
+    (await page.$eval('#box h2', (h) => h.textContent)) === facts.errorCaption,
+    'a quiet move with the keys while a capture was due did not show «Ошибка»',
+  );
+  await expectNoAxeViolations(page, 'with a message box open');
+  await drag(game, squareCentre(game, {row: 5, col: 0}), squareCentre(game, {row: 3, col: 2}));
+  check(
+    await page.evaluate(
+      () => document.activeElement === document.querySelector('#box button[value="1"]'),
+    ),
+    'a press beside the box took the focus from its button',
+  );
+  await page.keyboard.press('Enter');
+  await closed(game, 'box');
+  check(
+    (await focusedName(page)).endsWith('белая шашка'),
+    `after the box the focus is on ${await focusedName(page)}`,
+  );
+  words = await told(page);
+  check(same(words, [`box ${facts.errorCaption}`]), `the refused move told ${words}`);
+
+  for (const move of lostGame.slice(4, -1)) {
+    await keyMove(game, move);
+  }
+  await told(page);
+  // The last move by a screen reader's double tap on each square, which reaches the cell as a
+  // click: the computer takes the last man, and the turn's words come before the box.
+  const last = lostGame[lostGame.length - 1];
+  for (const end of ['from', 'to']) {
+    const {row, col} = square(last, end);
+    await page.evaluate(
+      (index) => document.querySelectorAll('#squares [role=gridcell]')[index].click(),
+      row * 8 + col,
+    );
+  }
+  await page.waitForSelector('#box[open]');
+  words = await told(page);
+  check(
+    same(words, [
+      'words Вы: c1-d2. Компьютер: a3:c1:e3. Дамка. Игрок: 0, AI: 10.',
+      'box ИГРА ОКОНЧЕНА',
+    ]),
+    `the last move told ${words}`,
+  );
+  await page.keyboard.press('Enter');
+  await closed(game, 'box');
+
+  // The focus back on the board after a key shows the frame; a press of the pointer hides it.
+  const cursor = await cursorAt(page);
+  check(await framed(game, cursor), 'the cursor is not framed after the box closed on Enter');
+  await page.mouse.click(game.left + game.cell / 2, game.top + game.cell / 2);
+  check(!(await framed(game, cursor)), 'the cursor is still framed after a press of the pointer');
+
+  // The menu and the About box from the keyboard, the focus back on the board when they close.
+  await page.keyboard.press('F10');
+  await page.keyboard.press('ArrowDown');
+  await expectNoAxeViolations(page, 'with the menu open');
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('Escape');
+  check(
+    (await focusedName(page)).includes(', '),
+    `after Esc in the menu bar the focus is on ${await focusedName(page)}`,
+  );
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('/');
+  await page.keyboard.up('Alt');
+  await page.waitForSelector('#about[open]');
+  await expectNoAxeViolations(page, 'with the About box open');
+  await page.keyboard.press('Escape');
+  await closed(game, 'about');
+  check(
+    (await focusedName(page)).includes(', '),
+    `after the About box the focus is on ${await focusedName(page)}`,
+  );
+  await page.close();
+}
+
 // --- Installed, offline and updated -----------------------------------------------------------
 
 // The site as a player keeps it: installable, played after a reload with the network cut, and
@@ -805,7 +1085,7 @@ let browser = null;
 let status = 0;
 try {
   browser = await launchBrowser();
-  for (const run of [desktopPage, narrowPage, widePage, phonePage, keptPage]) {
+  for (const run of [desktopPage, narrowPage, widePage, phonePage, keyboardPage, keptPage]) {
     await run(browser, origin);
   }
   check(problems.length === 0, problems.join('\n'));
