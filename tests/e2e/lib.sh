@@ -80,7 +80,7 @@ start_x() {
     wm_ready() {
       xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
     }
-    wait_for 10 wm_ready || fail "openbox did not start"
+    wait_for 30 wm_ready || fail "openbox did not start"
   fi
 }
 
