@@ -10,11 +10,20 @@
 std::int32_t boardWidth = 0;
 std::int32_t boardHeight = 0;
 std::int32_t clientWidth = 0;
+std::int32_t panelBelow = 0;
 
 void SetWindowMetrics(int width, int height) {
   clientWidth = width;
   boardWidth = height;
   boardHeight = height;
+  panelBelow = 0;
+}
+
+void SetUprightWindowMetrics(int width, int height) {
+  clientWidth = width;
+  boardWidth = width;
+  boardHeight = width;
+  panelBelow = std::max(0, height - width);
 }
 
 namespace {
@@ -35,6 +44,34 @@ void FrameSquare(Surface& surface, const Cell& square, int cell) {
   surface.FillRect(x + cell - width, y + width, width, cell - 2 * width, Colour::Cursor);
 }
 
+// The score panel's lines are placed from the board's right edge and the top of the window. Where
+// the panel lies below the board, this surface moves them by the board's side, left and down, so
+// that they stand in the panel as they stand beside the board; the panel's lines are the only text
+// of a frame, and everything else passes through unchanged.
+class PanelBelowSurface : public Surface {
+ public:
+  PanelBelowSurface(Surface& surface, int boardSide) : surface_(surface), boardSide_(boardSide) {}
+
+  void FillRect(int x, int y, int width, int height, std::uint32_t argb) override {
+    surface_.FillRect(x, y, width, height, argb);
+  }
+  void DrawLine(int x1, int y1, int x2, int y2, std::uint32_t argb, float width) override {
+    surface_.DrawLine(x1, y1, x2, y2, argb, width);
+  }
+  void DrawImage(const char* path, int x, int y, int width, int height) override {
+    surface_.DrawImage(path, x, y, width, height);
+  }
+  void DrawText(std::string_view text, const FontSpec& font, std::uint32_t argb, float x,
+                float y) override {
+    const auto side = static_cast<float>(boardSide_);
+    surface_.DrawText(text, font, argb, x - side, y + side);
+  }
+
+ private:
+  Surface& surface_;
+  int boardSide_;
+};
+
 }  // namespace
 
 void ClearBoardStrips(Surface& surface, int height) {
@@ -48,11 +85,18 @@ void ClearBoardStrips(Surface& surface, int height) {
 // right of and below the board that a cell size rounded down leaves over.
 void PaintMainWindow(WindowTarget& window, const Cell* framed) {
   const int cell = std::min(boardWidth, boardHeight) / kBoardSide;
-  Surface& surface = window.BeginFrame(clientWidth, boardHeight);
-  surface.FillRect(boardWidth, 0, clientWidth, boardHeight, Colour::Panel);
-  theBoard.DrawBoard(0, 0, cell, surface, theCpuPlayer.shownSteps, theCpuPlayer.steps);
+  const int height = boardHeight + panelBelow;
+  Surface& surface = window.BeginFrame(clientWidth, height);
+  if (panelBelow == 0) {
+    surface.FillRect(boardWidth, 0, clientWidth, boardHeight, Colour::Panel);
+    theBoard.DrawBoard(0, 0, cell, surface, theCpuPlayer.shownSteps, theCpuPlayer.steps);
+  } else {
+    surface.FillRect(0, boardHeight, clientWidth, panelBelow, Colour::Panel);
+    PanelBelowSurface below(surface, cell * kBoardSide);
+    theBoard.DrawBoard(0, 0, cell, below, theCpuPlayer.shownSteps, theCpuPlayer.steps);
+  }
   if (framed != nullptr && Board::IsOnBoard(framed->row, framed->col)) {
     FrameSquare(surface, *framed, cell);
   }
-  window.EndFrame(clientWidth, boardHeight);
+  window.EndFrame(clientWidth, height);
 }

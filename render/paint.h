@@ -9,12 +9,18 @@ struct Cell;
 
 // Written only by the window's size handling; read by the paint.
 extern std::int32_t boardWidth;   // width reserved for the board; equals boardHeight
-extern std::int32_t boardHeight;  // the client-area height
+extern std::int32_t boardHeight;  // the client-area height, or in the upright layout the board's
 extern std::int32_t clientWidth;  // the client-area width
+// In the upright layout, the height of the score panel below the board; 0 when the panel lies
+// beside the board, as in a window.
+extern std::int32_t panelBelow;
 
 // Sets the metrics after a change of the client area: the board as high as the client area, the
 // panel taking the rest of its width.
 void SetWindowMetrics(int width, int height);
+// The upright layout, for a screen taller than wide: the board as wide as the client area, the
+// panel below it taking the rest of its height.
+void SetUprightWindowMetrics(int width, int height);
 
 // Composes one whole frame of the client area off-screen and shows it in one transfer. A framed
 // square (the keyboard cursor, while the keyboard is in use) gets a frame on top of everything

@@ -24,7 +24,7 @@ class Paint : public ::testing::Test {
   void TearDown() override {
     theBoard.NewGame();
     theCpuPlayer.shownSteps = 0;
-    boardWidth = boardHeight = clientWidth = 0;
+    boardWidth = boardHeight = clientWidth = panelBelow = 0;
   }
   static void SetClient(int board, int height, int width) {
     boardWidth = board;
@@ -73,6 +73,21 @@ TEST_F(Paint, ScorePanelTextStartsFromTheBoardNotTheWindowHeight) {
   SetClient(441, 441, 834);
   PaintMainWindow(window);
   EXPECT_EQ(window.Only("text Счет"), Events{"text Счет: |Times 40 bold italic|FF00FF00 470 10"});
+}
+
+// Upright, the panel lies below the board across the whole width, its lines placed in it as they
+// are beside the board; a piece dragged over it is drawn where the pointer is.
+TEST_F(Paint, UprightThePanelAndItsLinesLieBelowTheBoard) {
+  SetUprightWindowMetrics(384, 800);
+  theBoard.BeginDrag(2, 5, 100, 600);
+  PaintMainWindow(window);
+  EXPECT_EQ(window.events.front(), "begin 384 800");
+  EXPECT_EQ(window.events[1], "fill 0 384 384 416 FF7F7F7F");
+  EXPECT_EQ(window.Only("text"), (Events{"text Счет: |Times 40 bold italic|FF00FF00 30 394",
+                                         "text Игрок: 12|Times 30 bold italic|FF0000FF 5 454",
+                                         "text AI: 12|Times 30 bold italic|FF0000FF 5 504"}));
+  EXPECT_EQ(window.Only("image").back(), "image images/White.png 76 576 48 48");
+  EXPECT_EQ(window.events.back(), "end 384 800");
 }
 
 TEST_F(Paint, DraggedPieceIsDrawnOverThePanelWhenThePointerIsThere) {
