@@ -104,17 +104,26 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void WebResize(double width, double height, double devicePixelRatio) {
   const int areaHeight = std::max(0, static_cast<int>(std::floor(height)));
-  int areaWidth = std::max(0, static_cast<int>(std::floor(width)));
-  scale = 1.0;
-  if (areaWidth < areaHeight + Shell::kMinPanelWidth) {
-    const int narrowest = areaHeight + Shell::kMinPanelWidth;
-    scale = width / narrowest;
-    areaWidth = narrowest;
-  }
+  const int areaWidth = std::max(0, static_cast<int>(std::floor(width)));
   devicePixels = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-  SetWindowMetrics(areaWidth, areaHeight);
+  const int wholeCells = areaWidth / kBoardSide * kBoardSide;
+  if (areaHeight > areaWidth && wholeCells > 0) {
+    // Upright: the board as wide as the space, the panel below it. Whole cells leave up to seven
+    // pixels of the width over; the client area is scaled up by as much, so that the board spans
+    // the width.
+    scale = width / wholeCells;
+    SetUprightWindowMetrics(wholeCells, static_cast<int>(std::floor(height / scale)));
+  } else {
+    scale = 1.0;
+    int clientAreaWidth = areaWidth;
+    if (areaWidth < areaHeight + Shell::kMinPanelWidth) {
+      clientAreaWidth = areaHeight + Shell::kMinPanelWidth;
+      scale = width / clientAreaWidth;
+    }
+    SetWindowMetrics(clientAreaWidth, areaHeight);
+  }
   const int boardSide = std::min(boardWidth, boardHeight) / kBoardSide * kBoardSide;
-  JsPlaceCanvas(areaWidth * scale, areaHeight * scale, boardSide * scale);
+  JsPlaceCanvas(clientWidth * scale, (boardHeight + panelBelow) * scale, boardSide * scale);
   RequestRepaint();
 }
 

@@ -17,7 +17,8 @@ extern "C" {
 // The space the canvas may take under the menu bar, in CSS pixels, and the screen's device pixels
 // per CSS pixel. The size rule turns it into the client area: a board as high as the space and a
 // panel at least 350 pixels wide beside it; where the space is too narrow for both, the whole
-// client area is scaled down to fit it.
+// client area is scaled down to fit it. Where the space is taller than wide (a phone or a tablet
+// held upright), the board is as wide as the space and the panel lies below it.
 void WebResize(double width, double height, double devicePixelRatio);
 // The primary button (a mouse's left button, a pen's tip or a finger) pressed, moved and released.
 void WebPointerDown(double x, double y);

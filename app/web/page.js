@@ -94,6 +94,18 @@ var Page = (() => {
     }
   }
 
+  // A rectangle of the game's pixels with its edges moved to the nearest device pixels, so that
+  // where the game's pixels are scaled by a fraction, squares that touch share an edge and no
+  // blended seam shows between them.
+  let pixelScale = 1;
+  function devicePixels(x, y, width, height) {
+    const left = Math.round(x * pixelScale);
+    const top = Math.round(y * pixelScale);
+    const right = Math.round((x + width) * pixelScale);
+    const bottom = Math.round((y + height) * pixelScale);
+    return [left, top, right - left, bottom - top].map((value) => value / pixelScale);
+  }
+
   // Resolves after the browser has drawn the given number of frames, or after a tenth of a second
   // where it draws none (a hidden tab).
   function afterFrames(count) {
@@ -277,12 +289,18 @@ var Page = (() => {
     return [event.clientX - rect.left, event.clientY - rect.top];
   }
 
+  // The space under the menu bar, within the screen's safe area (the page's padding), is the
+  // game's.
   function resize() {
     if (!started || ended) {
       return;
     }
-    const height = window.innerHeight - menubar.getBoundingClientRect().height;
-    _WebResize(window.innerWidth, Math.max(0, height), window.devicePixelRatio || 1);
+    const style = getComputedStyle(document.body);
+    const inset = (side) => parseFloat(style[`padding${side}`]) || 0;
+    const width = window.innerWidth - inset('Left') - inset('Right');
+    const height =
+      window.innerHeight - inset('Top') - inset('Bottom') - menubar.getBoundingClientRect().height;
+    _WebResize(Math.max(0, width), Math.max(0, height), window.devicePixelRatio || 1);
   }
 
   // The press takes the pointer, so that its release reaches the game wherever it happens, as
@@ -389,10 +407,11 @@ var Page = (() => {
       }
       context.setTransform(scale, 0, 0, scale, 0, 0);
       context.imageSmoothingEnabled = false;
+      pixelScale = scale;
     },
     fillRect(x, y, width, height, argb) {
       context.fillStyle = colour(argb);
-      context.fillRect(x, y, width, height);
+      context.fillRect(...devicePixels(x, y, width, height));
     },
     drawLine(x1, y1, x2, y2, argb, width) {
       context.strokeStyle = colour(argb);
@@ -405,7 +424,7 @@ var Page = (() => {
     },
     drawImage(index, x, y, width, height) {
       if (images[index]) {
-        context.drawImage(images[index], x, y, width, height);
+        context.drawImage(images[index], ...devicePixels(x, y, width, height));
       }
     },
     // The text's top-left corner at (x, y): its baseline lies one ascent of the face lower.
