@@ -171,7 +171,11 @@ const char* PlayScript(const std::uint8_t* data, std::size_t size, CountingWindo
         const int height = static_cast<int>(bytes.Little(2));
         // The window's own snap to a minimum width is not applied, so the paint meets every
         // size, however narrow.
-        SetWindowMetrics(width, height);
+        if ((opcode & kUprightFlag) != 0) {
+          SetUprightWindowMetrics(width, height);
+        } else {
+          SetWindowMetrics(width, height);
+        }
         break;
       }
       case EventKind::Paint:

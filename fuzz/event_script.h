@@ -13,7 +13,8 @@
 //   RawMouse               one byte (handler: value % 3 = press, move, release), then wParam and
 //                          lParam, 64 bits each, little-endian, passed on unchanged
 //   NewGame                no operand
-//   Resize                 client width and height, 16 bits each
+//   Resize                 client width and height, 16 bits each; with bit 3 of the opcode set,
+//                          the upright layout (the panel below the board)
 //   Paint                  no operand
 //   Drop                   two square bytes: a press on the first square and a release on the
 //                          second, then a paint (one move of the player, as a click-and-drop)
@@ -44,6 +45,7 @@ enum class BoardEvent : std::uint8_t { Up, Down, Left, Right, Activate, Escape, 
 
 inline constexpr std::uint8_t kEventKindMask = 0x07;
 inline constexpr std::uint8_t kSquarePointFlag = 0x08;
+inline constexpr std::uint8_t kUprightFlag = 0x08;
 inline constexpr std::uint8_t kBoardEventFlag = 0x10;
 inline constexpr std::uint8_t kActivateFlag = 0x40;
 
