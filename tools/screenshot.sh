@@ -4,9 +4,9 @@
 # the Windows program under Wine, in a Wine prefix of its own, and takes
 # docs/screenshot-windows.png; with --dpi DPI as well, on a desktop of that resolution (Wine's
 # LogPixels), docs/screenshot-windows-DPI.png. With --web it takes docs/screenshot-web.png of the
-# built site in headless Chromium after the first move, and docs/screenshot-web-keyboard.png of a
-# man carried with the keys, through the browser test (which needs the npm client that
-# tools/build-web.sh --tests installs).
+# built site in headless Chromium after the first move, docs/screenshot-web-phone.png of the same
+# on a phone held upright, and docs/screenshot-web-keyboard.png of a man carried with the keys,
+# through the browser test (which needs the npm client that tools/build-web.sh --tests installs).
 #
 #   tools/screenshot.sh [--move] [--windows [--dpi DPI] | --web] [build-dir]
 #
@@ -37,8 +37,9 @@ if $web; then
   [ -f "$build_dir/site/index.html" ] || { echo "no site in $build_dir: build it first" >&2; exit 1; }
   mkdir -p docs
   node tests/e2e/web/e2e.mjs --site "$build_dir/site" --stage "$build_dir/stage" --source . \
-    --screenshot docs/screenshot-web.png --keyboard-screenshot docs/screenshot-web-keyboard.png
-  echo "docs/screenshot-web.png docs/screenshot-web-keyboard.png"
+    --screenshot docs/screenshot-web.png --phone-screenshot docs/screenshot-web-phone.png \
+    --keyboard-screenshot docs/screenshot-web-keyboard.png
+  echo "docs/screenshot-web.png docs/screenshot-web-phone.png docs/screenshot-web-keyboard.png"
   exit 0
 fi
 if [ -n "$dpi" ] && { ! $windows || ! [[ "$dpi" =~ ^[0-9]+$ ]]; }; then

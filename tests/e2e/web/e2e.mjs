@@ -2,11 +2,12 @@
 // player would:
 //
 //   node e2e.mjs --site SITE --stage STAGE --source REPOSITORY [--artifacts DIR] [--screenshot FILE]
-//                [--keyboard-screenshot KEYS]
+//                [--keyboard-screenshot KEYS] [--phone-screenshot PHONE]
 //
 // SITE is the built site (build-web/site), REPOSITORY the source tree, whose headers give the
 // colours and texts checked. DIR receives a screenshot of each page on a failure; FILE, if given,
-// the README's screenshot after the first move, and KEYS the one of a man carried with the keys.
+// the README's screenshot after the first move, KEYS the one of a man carried with the keys, and
+// PHONE the one of a phone held upright after the first move.
 //
 // On a desktop-sized page it checks the title, the canvas as the client area and the frame drawn
 // on it; plays a scripted game with the mouse, whose moves step, capture and crown and whose
@@ -39,11 +40,12 @@ const {values: options} = parseArgs({
     artifacts: {type: 'string'},
     screenshot: {type: 'string'},
     'keyboard-screenshot': {type: 'string'},
+    'phone-screenshot': {type: 'string'},
   },
 });
 if (!options.site || !options.stage || !options.source) {
   console.error(
-    'usage: node e2e.mjs --site SITE --stage STAGE --source REPOSITORY [--artifacts DIR] [--screenshot FILE] [--keyboard-screenshot KEYS]',
+    'usage: node e2e.mjs --site SITE --stage STAGE --source REPOSITORY [--artifacts DIR] [--screenshot FILE] [--keyboard-screenshot KEYS] [--phone-screenshot PHONE]',
   );
   process.exit(2);
 }
@@ -170,11 +172,22 @@ async function layOut(page, name, viewport) {
     }),
   );
   // The game's client area: as high as the space under the menu bar, and at least that height
-  // plus the narrowest panel wide; the canvas shows it scaled to the page's width.
-  game.height = game.innerHeight - game.menuHeight;
-  game.width = Math.max(game.innerWidth, game.height + facts.minPanelWidth);
-  game.scale = game.innerWidth / game.width;
-  game.cell = Math.floor(game.height / 8);
+  // plus the narrowest panel wide; the canvas shows it scaled to the page's width. Where the space
+  // is taller than wide, the board is as wide as the space, in whole cells scaled up to its width,
+  // and the panel lies below it.
+  const space = game.innerHeight - game.menuHeight;
+  game.upright = space > game.innerWidth;
+  if (game.upright) {
+    game.cell = Math.floor(game.innerWidth / 8);
+    game.width = 8 * game.cell;
+    game.scale = game.innerWidth / game.width;
+    game.height = Math.floor(space / game.scale);
+  } else {
+    game.height = space;
+    game.width = Math.max(game.innerWidth, game.height + facts.minPanelWidth);
+    game.scale = game.innerWidth / game.width;
+    game.cell = Math.floor(game.height / 8);
+  }
   return game;
 }
 
@@ -620,16 +633,232 @@ async function narrowPage(browser, origin) {
   await game.page.close();
 }
 
-// A wide page: the board as high as the client area, the panel taking all the rest.
+// Wide pages: the board as high as the client area, the panel taking all the rest, its heading
+// where the desktop's window draws it.
 async function widePage(browser, origin) {
-  const game = await openPage(browser, origin, 'wide', {width: 1600, height: 600});
-  check(
-    game.scale === 1 && game.cssWidth === 1600 && game.cssHeight === game.height,
-    `the wide page's canvas is ${game.cssWidth} x ${game.cssHeight} under a menu bar ${game.menuHeight} high`,
+  for (const viewport of [
+    {width: 1600, height: 600},
+    {width: 1280, height: 800},
+  ]) {
+    const game = await openPage(browser, origin, `wide ${viewport.width}`, viewport);
+    check(
+      !game.upright &&
+        game.scale === 1 &&
+        game.cssWidth === viewport.width &&
+        game.cssHeight === game.height,
+      `the ${viewport.width} x ${viewport.height} page's canvas is ${game.cssWidth} x ${game.cssHeight} under a menu bar ${game.menuHeight} high`,
+    );
+    const side = 8 * game.cell;
+    const [bottomLeft, panelEnd] = await pixels(game, [
+      [1, side - 2],
+      [viewport.width - 1, game.height - 1],
+    ]);
+    check(
+      same(bottomLeft, colours.Dark) && same(panelEnd, colours.Panel),
+      `the ${viewport.width} x ${viewport.height} page's board or panel is out of place`,
+    );
+    check(
+      (await countColour(game, [side + 30, 10, 300, 60], colours.Heading)) > 200,
+      `the ${viewport.width} x ${viewport.height} page's heading is out of place`,
+    );
+    check((await whitePixels(game.page)) === 0, `the ${viewport.width} page shows white`);
+    await game.page.close();
+  }
+}
+
+// How many pixels of a screenshot of the page are the page's default white, counted in a blank
+// page of the browser's own, which the game's security policy does not govern.
+async function whitePixels(page) {
+  const shot = await page.screenshot({encoding: 'base64'});
+  const blank = await page.browser().newPage();
+  try {
+    return await blank.evaluate(async (png) => {
+      const image = new Image();
+      image.src = `data:image/png;base64,${png}`;
+      await image.decode();
+      const canvas = document.createElement('canvas');
+      canvas.width = image.width;
+      canvas.height = image.height;
+      const context = canvas.getContext('2d');
+      context.drawImage(image, 0, 0);
+      const data = context.getImageData(0, 0, image.width, image.height).data;
+      let count = 0;
+      for (let i = 0; i < data.length; i += 4) {
+        count += data[i] === 255 && data[i + 1] === 255 && data[i + 2] === 255;
+      }
+      return count;
+    }, shot);
+  } finally {
+    await blank.close();
+  }
+}
+
+// The bands of rows of the canvas below the board where the panel's text shows, top to bottom, as
+// {colour, top, bottom} in the game's pixels: a band is a run of rows holding the heading's green
+// or the count lines' blue.
+async function panelBands(game) {
+  const k = game.scale * game.ratio;
+  const bands = await game.page.evaluate(
+    (top, wanted) => {
+      const canvas = document.getElementById('board');
+      const {data, width, height} = canvas
+        .getContext('2d')
+        .getImageData(0, top, canvas.width, canvas.height - top);
+      const found = [];
+      for (let y = 0; y < height; y++) {
+        let colour = null;
+        for (let x = 0; x < width && colour === null; x++) {
+          const at = 4 * (y * width + x);
+          for (const [name, rgb] of Object.entries(wanted)) {
+            if (data[at] === rgb[0] && data[at + 1] === rgb[1] && data[at + 2] === rgb[2]) {
+              colour = name;
+            }
+          }
+        }
+        const last = found[found.length - 1];
+        if (colour !== null && last?.colour === colour && last.bottom >= top + y - 2) {
+          last.bottom = top + y;
+        } else if (colour !== null) {
+          found.push({colour, top: top + y, bottom: top + y});
+        }
+      }
+      return found;
+    },
+    Math.ceil(8 * game.cell * k),
+    {heading: colours.Heading, count: colours.Count},
   );
-  const [panelEnd] = await pixels(game, [[1599, game.height - 1]]);
-  check(same(panelEnd, colours.Panel), 'the panel does not reach the right edge');
-  await game.page.close();
+  return bands.map((band) => ({...band, top: band.top / k, bottom: band.bottom / k}));
+}
+
+// Drags with a finger from one point of the page to another in steps; whileHeld runs with the
+// finger down, before it moves on to the end, and may change the page's layout and give the end
+// again in it.
+async function fingerDrag(game, from, to, whileHeld) {
+  const {touchscreen} = game.page;
+  await touchscreen.touchStart(from.x, from.y);
+  await touchscreen.touchMove(from.x + 4, from.y - 4);
+  let end = to;
+  if (whileHeld) {
+    end = await whileHeld();
+  }
+  for (let i = 1; i <= 6; i++) {
+    await touchscreen.touchMove(
+      from.x + ((end.x - from.x) * i) / 6,
+      from.y + ((end.y - from.y) * i) / 6,
+    );
+  }
+  await touchscreen.touchEnd();
+  await settle(game);
+}
+
+// Phones and a tablet held upright: the board as wide as the screen with squares a finger can hit,
+// the panel's lines below it, nothing white, and a move dragged with a finger.
+async function uprightPages(browser, origin) {
+  for (const viewport of [
+    {width: 360, height: 780, deviceScaleFactor: 3},
+    {width: 390, height: 844, deviceScaleFactor: 3},
+    {width: 768, height: 1024, deviceScaleFactor: 2},
+  ]) {
+    const size = `${viewport.width} x ${viewport.height}`;
+    const game = await openPage(browser, origin, `upright ${size}`, {
+      ...viewport,
+      isMobile: true,
+      hasTouch: true,
+    });
+    const boardWidth = 8 * game.cell * game.scale;
+    check(
+      game.upright && Math.abs(boardWidth - viewport.width) <= 1 && game.cell * game.scale >= 44,
+      `upright at ${size}, the board is ${boardWidth} wide in squares of ${game.cell * game.scale}`,
+    );
+    const menuItem = await game.page.$eval('#menubar button', (b) => ({
+      height: b.getBoundingClientRect().height,
+    }));
+    check(
+      menuItem.height >= 44,
+      `upright at ${size}, the menu's items are ${menuItem.height} high`,
+    );
+    const board = await readBoard(game);
+    check(same(board, expectedStart), `upright at ${size}, the board is\n${board.join('\n')}`);
+    const bands = await panelBands(game);
+    const visible = (viewport.height - game.top) / game.scale;
+    check(
+      same(
+        bands.map((band) => band.colour),
+        ['heading', 'count', 'count'],
+      ) &&
+        bands[0].top > 8 * game.cell &&
+        bands.every((band, i) => i === 0 || band.top > bands[i - 1].bottom) &&
+        bands[2].bottom < visible,
+      `upright at ${size}, the panel's lines are ${JSON.stringify(bands)}`,
+    );
+    check((await whitePixels(game.page)) === 0, `upright at ${size}, the screen shows white`);
+
+    const move = opening[0][0];
+    await fingerDrag(
+      game,
+      squareCentre(game, square(move, 'from')),
+      squareCentre(game, square(move, 'to')),
+    );
+    const after = await readBoard(game);
+    check(
+      pieceAt(after, square(move, 'to')) === 'w' &&
+        after.slice(0, 4).join() !== board.slice(0, 4).join(),
+      `upright at ${size}, the finger's move did not land or the computer did not answer:\n${after.join('\n')}`,
+    );
+    if (viewport.width === 390) {
+      if (options['phone-screenshot']) {
+        // At two device pixels per CSS pixel, as large as a README shows it.
+        await game.page.screenshot({
+          path: options['phone-screenshot'],
+          clip: {x: 0, y: 0, width: viewport.width, height: viewport.height, scale: 2 / 3},
+        });
+      }
+      await turnedAbout(game, viewport);
+    }
+    await game.page.close();
+  }
+}
+
+// Turned sideways and back in the middle of a game: the position and the computer's path survive,
+// and so does a piece held by a finger, whose drop is then judged on the square under it.
+async function turnedAbout(upright, viewport) {
+  const {page} = upright;
+  const sideways = {
+    ...viewport,
+    width: viewport.height,
+    height: viewport.width,
+    isMobile: true,
+    hasTouch: true,
+    isLandscape: true,
+  };
+  const before = await readBoard(upright);
+  await page.setViewport(sideways);
+  let game = await layOut(page, 'turned sideways', sideways);
+  check(!game.upright, 'turned sideways, the layout stays upright');
+  check(same(await readBoard(game), before), 'turned sideways, the position changed');
+  check(
+    (await countColour(game, [0, 0, 8 * game.cell, 8 * game.cell], colours.Path)) > 100,
+    "turned sideways, the computer's path is gone",
+  );
+  // f2 held, turned upright again, carried to e3 and let go there.
+  const next = lostGame[1];
+  const from = square(next, 'from');
+  const to = square(next, 'to');
+  await fingerDrag(game, squareCentre(game, from), null, async () => {
+    await page.setViewport({...viewport, isMobile: true, hasTouch: true});
+    game = await layOut(page, 'turned upright', viewport);
+    const held = await readBoard(game);
+    check(
+      pieceAt(held, from) === '.',
+      `turned upright, the held piece went back:\n${held.join('\n')}`,
+    );
+    return squareCentre(game, to);
+  });
+  const board = await readBoard(game);
+  check(
+    pieceAt(board, to) === 'w' && pieceAt(board, from) === '.',
+    `after turning, the drop was not judged under the finger:\n${board.join('\n')}`,
+  );
 }
 
 // A phone held sideways at two device pixels per CSS pixel: crisp squares, and a move dragged with
@@ -1085,7 +1314,15 @@ let browser = null;
 let status = 0;
 try {
   browser = await launchBrowser();
-  for (const run of [desktopPage, narrowPage, widePage, phonePage, keyboardPage, keptPage]) {
+  for (const run of [
+    desktopPage,
+    narrowPage,
+    widePage,
+    phonePage,
+    uprightPages,
+    keyboardPage,
+    keptPage,
+  ]) {
     await run(browser, origin);
   }
   check(problems.length === 0, problems.join('\n'));
