@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/common/identity.h"
+#include "app/qt/accessibility.h"
 #include "app/qt/main_window.h"
 #include "app/qt/sound_player.h"
 #include "game/board.h"
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   // Ties the window to its menu entry and icon: the Wayland app id, and the X11 class.
   QGuiApplication::setDesktopFileName(QStringLiteral(KORDAVELMIX_APP_ID));
+  InstallBoardAccessibility();
   CanberraSoundPlayer sounds;
   MainWindow window(sounds);
   window.show();

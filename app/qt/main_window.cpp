@@ -11,6 +11,7 @@
 
 #include "app/common/shell.h"
 #include "app/qt/about_dialog.h"
+#include "app/qt/accessibility.h"
 #include "app/qt/board_widget.h"
 #include "game/board.h"
 #include "render/paint.h"
@@ -30,7 +31,10 @@ QString Text(const char* utf8) {
 }  // namespace
 
 MainWindow::MainWindow(SoundPlayer& sounds)
-    : board(new BoardWidget(this)), frontend(*this, *board, sounds) {
+    : board(new BoardWidget(this)),
+      frontend(*this, *board, sounds),
+      notice(new TurnNotice(this)),
+      access(frontend, *notice) {
   setWindowTitle(Text(KORDAVELMIX_TITLE));
   setWindowIcon(QIcon(QString::fromLatin1(kIcon)));
   BuildMenu();
@@ -43,11 +47,15 @@ MainWindow::MainWindow(SoundPlayer& sounds)
   // the frame is corrected once its margins are known.
   move(kInitialPosition);
   resize(kInitialBoard + kMinPanelWidth, kInitialBoard);
-  SetFrontend(&frontend);
+  board->SetAccess(&access);
+  board->setFocus();
+  SetFrontend(&access);
 }
 
+// The board and the notice outlive the members they use, as children of the window.
 MainWindow::~MainWindow() {
   SetFrontend(nullptr);
+  board->SetAccess(nullptr);
 }
 
 void MainWindow::BuildMenu() {
@@ -116,6 +124,7 @@ void MainWindow::NewGame() {
   question.button(QMessageBox::No)->setText(Text(KORDAVELMIX_NO));
   if (RunModal(question, *this) == QMessageBox::Yes) {
     StartNewGame();
+    access.NewGame();
   }
   RequestRepaint();
 }

@@ -3,15 +3,18 @@
 
 #include <QMainWindow>
 
+#include "app/common/access.h"
 #include "app/qt/qt_frontend.h"
 
 class BoardWidget;
 class SoundPlayer;
+class TurnNotice;
 
 // Wires the game to Qt: the board widget as the client area, the menu with New game, Exit and
 // About (also Alt+"?" and Alt+"/"), the window's place and size at start, and the size rule that
 // keeps a panel at least 350 pixels wide right of a square board as high as the client area. It
-// installs itself as the game's front end for its lifetime.
+// installs the access model, in front of its own seam, as the game's front end for its lifetime:
+// the board's keys and the pointer go through it, and the turn's words go to a notification.
 class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(SoundPlayer& sounds);
@@ -37,4 +40,6 @@ class MainWindow : public QMainWindow {
   bool sizeRulePending = false;
   BoardWidget* board;
   QtFrontend frontend;
+  TurnNotice* notice;
+  AccessModel access;
 };
