@@ -6,8 +6,9 @@
 # building the site needs (Emscripten, and fonttools to cut its font), "web-test" that and
 # Chromium with npm for its browser test; "test" adds to all of them the test tools: GoogleTest,
 # Google Benchmark, clang with libFuzzer, a private X server with its tools, Wine, Chromium, the
-# desktop-file validators, the packaging tools, xmllint (which reads the Windows program's
-# manifest) and diffoscope, which shows how two builds of a package differ.
+# accessibility bus with its Python client and Orca, the desktop-file validators, the packaging
+# tools, xmllint (which reads the Windows program's manifest) and diffoscope, which shows how two
+# builds of a package differ.
 set -euo pipefail
 
 run_packages=(
@@ -40,6 +41,7 @@ test_packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils xrestop imagemagick openbox sox libxml2-utils
   desktop-file-utils appstream lintian weston qt6-wayland
+  dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 orca
   wine wine64
   diffoscope
 )
