@@ -1,3 +1,5 @@
+#include "app/common/access.h"
+#include "app/win32/accessibility.h"
 #include "app/win32/gdiplus_api.h"
 #include "app/win32/main_window.h"
 #include "app/win32/resource.h"
@@ -10,8 +12,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   ULONG_PTR gdiplusToken = 0;
   Gdiplus::GdiplusStartup(&gdiplusToken, &gdiplusStartupInput, nullptr);
 
+  // The client area's accessible object is handed to screen readers through COM.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  // The access model is the game's seam, in front of the window's own.
   Win32Frontend frontend;
-  SetFrontend(&frontend);
+  LiveRegion liveRegion;
+  AccessModel access(frontend, liveRegion);
+  SetFrontend(&access);
+  UseAccessModel(access);
   LoadStringW(instance, IDS_APP_TITLE, windowTitle, kMaxLoadString);
   LoadStringW(instance, IDC_KORDAVELMIX, windowClassName, kMaxLoadString);
   RegisterMainWindowClass(instance);
@@ -30,5 +38,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   }
   StartNewGame();
   SetFrontend(nullptr);
+  CoUninitialize();
   return static_cast<int>(message.wParam);
 }

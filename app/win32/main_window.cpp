@@ -1,7 +1,9 @@
 #include "app/win32/main_window.h"
 
+#include "app/common/access.h"
 #include "app/common/shell.h"
 #include "app/win32/about_dialog.h"
+#include "app/win32/accessibility.h"
 #include "app/win32/display_scale.h"
 #include "app/win32/gdiplus_surface.h"
 #include "app/win32/piece_images.h"
@@ -24,6 +26,7 @@ namespace {
 DisplayScale windowScale;
 // The piece images of the window's frames, kept while the window lives.
 PieceImageCache pieceImages;
+AccessModel* access = nullptr;
 
 // The window opens with the board at its first size and the panel at its narrowest, both as large
 // on the display as they are at 96 dpi.
@@ -67,9 +70,11 @@ void Paint(HWND window) {
   HDC dc = BeginPaint(window, &ps);
   {
     MemoryDcTarget target(dc, windowScale, pieceImages);
-    PaintMainWindow(target);
+    const Cell cursor = access->Cursor();
+    PaintMainWindow(target, access->CursorShown() ? &cursor : nullptr);
   }
   EndPaint(window, &ps);
+  TellBoardChanges();
 }
 
 void AskForNewGame(HWND window) {
@@ -78,6 +83,7 @@ void AskForNewGame(HWND window) {
                   Widen(KORDAVELMIX_NEW_GAME_CAPTION).c_str(), MB_YESNO | MB_ICONQUESTION);
   if (answer == IDYES) {
     StartNewGame();
+    access->NewGame();
   }
   RequestRepaint();
 }
@@ -85,21 +91,65 @@ void AskForNewGame(HWND window) {
 // A press that picks up a piece takes the mouse, so that the release reaches the game wherever
 // the pointer is by then: off the window it is a drop off the board, refused as such, and the
 // piece does not stay stuck to the pointer.
-void PressLeftButton(HWND window, WPARAM wParam, LPARAM lParam) {
-  OnLButtonDown(wParam, windowScale.ToLogicalPoint(lParam));
+void PressLeftButton(HWND window, LPARAM lParam) {
+  access->PointerDown(windowScale.ToLogicalPoint(lParam));
   if (theBoard.dragState == Dragging) {
     SetCapture(window);
   }
 }
 
-void ReleaseLeftButton(HWND window, WPARAM wParam, LPARAM lParam) {
+void ReleaseLeftButton(HWND window, LPARAM lParam) {
   if (GetCapture() == window) {
     ReleaseCapture();
   }
-  OnLButtonUp(wParam, windowScale.ToLogicalPoint(lParam));
+  access->PointerUp(windowScale.ToLogicalPoint(lParam));
+}
+
+// The board's keys, without Alt or Ctrl, which leave the key to the menu and the shortcuts; true
+// when the board took the key.
+bool PressKey(WPARAM key) {
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) {
+    return false;
+  }
+  BoardKey boardKey{};
+  switch (key) {
+    case VK_UP:
+      boardKey = BoardKey::Up;
+      break;
+    case VK_DOWN:
+      boardKey = BoardKey::Down;
+      break;
+    case VK_LEFT:
+      boardKey = BoardKey::Left;
+      break;
+    case VK_RIGHT:
+      boardKey = BoardKey::Right;
+      break;
+    case VK_RETURN:
+    case VK_SPACE:
+      boardKey = BoardKey::Activate;
+      break;
+    case VK_ESCAPE:
+      boardKey = BoardKey::Escape;
+      break;
+    default:
+      return false;
+  }
+  return access->Key(boardKey);
+}
+
+void ActivateSquare(WPARAM child) {
+  const LONG square = static_cast<LONG>(child) - kFirstSquareChild;
+  if (square >= 0 && square < kBoardSide * kBoardSide) {
+    access->MoveCursorTo({square / kBoardSide, square % kBoardSide}, true);
+  }
 }
 
 }  // namespace
+
+void UseAccessModel(AccessModel& model) {
+  access = &model;
+}
 
 ATOM RegisterMainWindowClass(HINSTANCE instance) {
   WNDCLASSEXW wcex{};
@@ -132,7 +182,13 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   switch (message) {
     case WM_CREATE:
       PlaceWindow(window);
+      ConnectBoardAccessible(window, *access, windowScale);
       return 0;
+    case WM_GETOBJECT:
+      if (const LRESULT object = AnswerGetObject(wParam, lParam); object != 0) {
+        return object;
+      }
+      return DefWindowProcW(window, message, wParam, lParam);
     case WM_SIZE:
       ApplySizeRule(window, LOWORD(lParam), HIWORD(lParam));
       return 0;
@@ -157,15 +213,31 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
           return DefWindowProcW(window, message, wParam, lParam);
       }
     case WM_MOUSEMOVE:
-      OnMouseMove(wParam, windowScale.ToLogicalPoint(lParam));
+      access->PointerMove(windowScale.ToLogicalPoint(lParam));
       return 0;
     case WM_LBUTTONDOWN:
-      PressLeftButton(window, wParam, lParam);
+      PressLeftButton(window, lParam);
       return 0;
     case WM_LBUTTONUP:
-      ReleaseLeftButton(window, wParam, lParam);
+      ReleaseLeftButton(window, lParam);
+      return 0;
+    case WM_KEYDOWN:
+      if (PressKey(wParam)) {
+        return 0;
+      }
+      return DefWindowProcW(window, message, wParam, lParam);
+    case WM_SETFOCUS:
+      access->FocusChanged(true, false);
+      FocusCursorCell();
+      return 0;
+    case WM_KILLFOCUS:
+      access->FocusChanged(false, false);
+      return 0;
+    case kActivateSquareMessage:
+      ActivateSquare(wParam);
       return 0;
     case WM_DESTROY:
+      DisconnectBoardAccessible();
       pieceImages.Release();
       PostQuitMessage(0);
       return 0;

@@ -11,6 +11,12 @@ extern HWND mainWindow;
 extern WCHAR windowTitle[kMaxLoadString];
 extern WCHAR windowClassName[kMaxLoadString];
 
+class AccessModel;
+
+// The access model the window's pointer, keys and accessibility go through; set before the window
+// is created.
+void UseAccessModel(AccessModel& access);
+
 // Registers the class of the main window: a full repaint after every size change, the program's
 // icons, the arrow cursor, the system window colour behind it and the game's menu.
 ATOM RegisterMainWindowClass(HINSTANCE instance);
@@ -19,8 +25,10 @@ ATOM RegisterMainWindowClass(HINSTANCE instance);
 // message loop runs; false when the window cannot be created.
 bool CreateMainWindow(HINSTANCE instance, int showMode);
 
-// Hands each message to the part of the game that handles it: the mouse to the turn controller,
-// paints to the paint routine, menu commands to New game, Exit and About, size changes to the size
+// Hands each message to the part of the game that handles it: the mouse, the board's keys (the
+// arrows, Enter, Space, Esc) and a screen reader's activation of a square to the turn controller
+// through the access model, WM_GETOBJECT to the client area's accessible object, paints to the
+// paint routine, menu commands to New game, Exit and About, size changes to the size
 // rule, which keeps a panel at least 350 pixels wide (at 96 dpi; as much wider as the display's
 // pixels are smaller) right of a board as high as the client area, and a move to a display of
 // another resolution to the place and size Windows suggests there. Mouse positions reach the turn
