@@ -8,6 +8,7 @@
 #include "game/turn.h"
 #include "render/paint.h"
 #include "tests/support/invariants.h"
+#include "tests/support/quiet.h"
 
 namespace {
 
@@ -45,15 +46,6 @@ LParam Point(std::uint8_t opcode, ByteReader& bytes) {
   const int y = static_cast<int>(bytes.Little(2));
   return MakePointParam(x, y);
 }
-
-// The platform behind the access model: it plays, shows and speaks nothing.
-class Quiet : public Frontend, public Announcer {
- public:
-  void PlaySound(Sound) override {}
-  void ShowMessage(std::string_view, std::string_view) override {}
-  void RequestRepaint() override {}
-  void Announce(std::string_view) override {}
-};
 
 // A frame as the front ends paint it, with the keyboard cursor framed while it is shown.
 void Paint(CountingWindow& window, const AccessModel& access) {
@@ -211,7 +203,7 @@ ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWind
   if (const char* broken = FindBrokenInvariant(window)) {
     return {broken, -1};
   }
-  Quiet platform;
+  QuietPlatform platform;
   AccessModel access(platform, platform);
   SetFrontend(&access);
   int played = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "ai/cpu_player.h"
 #include "render/appearance.h"
@@ -49,6 +50,26 @@ void AppendMove(std::string& words, std::string_view side, const Cell* squares, 
     words += SquareName(squares[i].row, squares[i].col);
   }
   words += '.';
+}
+
+// The same live pieces in the same order, each in the same state on the same square.
+bool SamePieces(const PieceSet& a, const PieceSet& b) {
+  if (a.count != b.count) {
+    return false;
+  }
+  const int live = std::clamp(a.count, 0, PieceSet::kCapacity);
+  for (int i = 0; i < live; ++i) {
+    const Piece& p = a.pieces[i];
+    const Piece& q = b.pieces[i];
+    if (p.state != q.state || p.row != q.row || p.col != q.col) {
+      return false;
+    }
+  }
+  return true;
+}
+
+int SquareIndex(const Cell& square) {
+  return square.row * kBoardSide + square.col;
 }
 
 void AppendSentence(std::string& words, std::string_view sentence) {
@@ -131,6 +152,32 @@ std::string TurnWords(const Board& before, const Cell& drop, const Board& after,
     AppendSentence(words, ScoreWords(after));
   }
   return words;
+}
+
+bool BoardReport::Update(const Board& board, const AccessModel& access) {
+  const bool moved = !told_ || !SamePieces(board.player, player_) || !SamePieces(board.cpu, cpu_);
+  const bool scored = !told_ || board.playerCount != playerCount_ || board.cpuCount != cpuCount_;
+  changed_.fill(false);
+  if (moved) {
+    for (int i = 0; i < kSquares; ++i) {
+      std::string words = SquareWords(board, i / kBoardSide, i % kBoardSide);
+      std::string& told = words_[static_cast<std::size_t>(i)];
+      changed_[static_cast<std::size_t>(i)] = told_ && words != told;
+      told = std::move(words);
+    }
+    player_ = board.player;
+    cpu_ = board.cpu;
+  }
+  playerCount_ = board.playerCount;
+  cpuCount_ = board.cpuCount;
+  cursorBefore_ = cursor_;
+  cursor_ = SquareIndex(access.Cursor());
+  Cell held{};
+  heldBefore_ = held_;
+  held_ = access.Held(&held) ? SquareIndex(held) : kNone;
+  const bool first = !told_;
+  told_ = true;
+  return first || moved || scored || cursor_ != cursorBefore_ || held_ != heldBefore_;
 }
 
 AccessModel::AccessModel(Frontend& platform, Announcer& announcer)

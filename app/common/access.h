@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,7 @@
 #include "game/turn.h"
 
 struct MoveStep;
+class AccessModel;
 
 // The words the model speaks in, Russian as everything the game says.
 namespace AccessText {
@@ -54,6 +56,43 @@ std::string ScoreWords(const Board& board);
 // release that ended no drag says nothing.
 std::string TurnWords(const Board& before, const Cell& drop, const Board& after,
                       const MoveStep* steps, int stepCount);
+
+// What a front end last told assistive technology of the board, brought up to date after every
+// frame: the squares' words, the cursor's square and the held piece's, as square indices row by row
+// from a8. The words are worked out again only when a piece has moved, been crowned or been taken,
+// so a frame of a drag costs a comparison of the two sides' pieces.
+class BoardReport {
+ public:
+  static constexpr int kSquares = kBoardSide * kBoardSide;
+  static constexpr int kNone = -1;
+
+  // Takes the board, the cursor and the held piece as they are now; true when any of them, or the
+  // score, differs from what the report held before, and always the first time.
+  bool Update(const Board& board, const AccessModel& access);
+
+  const std::string& Words(int square) const { return words_[static_cast<std::size_t>(square)]; }
+  // Whether the square's words changed at the last update; never at the first, as nothing was told
+  // before it.
+  bool WordsChanged(int square) const { return changed_[static_cast<std::size_t>(square)]; }
+  int Cursor() const { return cursor_; }
+  int CursorBefore() const { return cursorBefore_; }
+  // kNone when no piece is held.
+  int Held() const { return held_; }
+  int HeldBefore() const { return heldBefore_; }
+
+ private:
+  bool told_ = false;
+  PieceSet player_{};
+  PieceSet cpu_{};
+  std::int32_t playerCount_ = 0;
+  std::int32_t cpuCount_ = 0;
+  std::array<std::string, kSquares> words_;
+  std::array<bool, kSquares> changed_{};
+  int cursor_ = kNone;
+  int cursorBefore_ = kNone;
+  int held_ = kNone;
+  int heldBefore_ = kNone;
+};
 
 // Where the turn's words go: the front end hands them to the screen reader (a live region, a
 // notification), which speaks them once.

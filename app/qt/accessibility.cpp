@@ -261,46 +261,30 @@ BoardAnnouncer::BoardAnnouncer(QWidget& board, const AccessModel& access)
     : board_(board), access_(access) {}
 
 void BoardAnnouncer::Update() {
-  if (!QAccessible::isActive()) {
+  if (!QAccessible::isActive() || !report_.Update(theBoard, access_)) {
     return;
   }
   for (int i = 0; i < kSquares; ++i) {
-    std::string words = SquareWords(theBoard, i / kBoardSide, i % kBoardSide);
-    std::string& told = names_[static_cast<std::size_t>(i)];
-    if (words != told) {
-      const bool first = told.empty();
-      told = std::move(words);
-      if (!first) {
-        Send(board_, QAccessible::NameChanged, i);
-      }
+    if (report_.WordsChanged(i)) {
+      Send(board_, QAccessible::NameChanged, i);
     }
   }
-  Cell held{};
-  const int heldNow = access_.Held(&held) ? held.row * kBoardSide + held.col : -1;
-  if (heldNow != held_) {
-    if (held_ >= 0) {
-      SendSelected(board_, held_, false);
+  if (report_.Held() != report_.HeldBefore()) {
+    if (report_.HeldBefore() != BoardReport::kNone) {
+      SendSelected(board_, report_.HeldBefore(), false);
     }
-    if (heldNow >= 0) {
-      SendSelected(board_, heldNow, true);
+    if (report_.Held() != BoardReport::kNone) {
+      SendSelected(board_, report_.Held(), true);
     }
-    held_ = heldNow;
   }
-  const Cell cursor = access_.Cursor();
-  const int cursorNow = cursor.row * kBoardSide + cursor.col;
-  if (cursorNow != cursor_) {
-    cursor_ = cursorNow;
-    if (board_.hasFocus()) {
-      Send(board_, QAccessible::Focus, cursor_);
-    }
+  if (report_.Cursor() != report_.CursorBefore() && board_.hasFocus()) {
+    Send(board_, QAccessible::Focus, report_.Cursor());
   }
 }
 
 void BoardAnnouncer::FocusCursor() {
-  if (!QAccessible::isActive()) {
-    return;
+  if (QAccessible::isActive()) {
+    const Cell cursor = access_.Cursor();
+    Send(board_, QAccessible::Focus, cursor.row * kBoardSide + cursor.col);
   }
-  const Cell cursor = access_.Cursor();
-  cursor_ = cursor.row * kBoardSide + cursor.col;
-  Send(board_, QAccessible::Focus, cursor_);
 }

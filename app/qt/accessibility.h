@@ -5,8 +5,6 @@
 #pragma once
 
 #include <QLabel>
-#include <array>
-#include <string>
 
 #include "app/common/access.h"
 #include "game/board.h"
@@ -27,7 +25,7 @@ class TurnNotice : public QLabel, public Announcer {
 void InstallBoardAccessibility();
 
 // Keeps what assistive technology has been told of the board in step with the game: after every
-// change of the board widget's frame it sends a name change for each square whose words changed, a
+// frame of the board widget it sends a name change for each square whose words changed, a
 // selection change for the held piece's cell, and the focus to the cursor's cell when it moved
 // while the board has the focus.
 class BoardAnnouncer {
@@ -40,7 +38,5 @@ class BoardAnnouncer {
  private:
   QWidget& board_;
   const AccessModel& access_;
-  std::array<std::string, kBoardSide * kBoardSide> names_;
-  int cursor_ = -1;
-  int held_ = -1;
+  BoardReport report_;
 };

@@ -2,8 +2,8 @@
 
 #include <emscripten/emscripten.h>
 
+#include <array>
 #include <string>
-#include <utility>
 
 #include "game/board.h"
 
@@ -30,12 +30,8 @@ EM_JS(void, JsShowBoard, (const char* names, int cursor, int held, const char* s
   Page.showBoard(UTF8ToString(names).split('\n'), cursor, held, UTF8ToString(score).split('\n'));
 });
 
-// What the page was last given, so that an unchanged board costs no call.
-std::string shown;
-
-int Index(const Cell& square) {
-  return square.row * kBoardSide + square.col;
-}
+// What the page was last given.
+BoardReport report;
 
 }  // namespace
 
@@ -51,25 +47,17 @@ void BuildBoardAccess() {
 }
 
 void UpdateBoardAccess(const AccessModel& access) {
-  std::string names;
-  for (int row = 0; row < kBoardSide; ++row) {
-    for (int col = 0; col < kBoardSide; ++col) {
-      if (!names.empty()) {
-        names += '\n';
-      }
-      names += SquareWords(theBoard, row, col);
-    }
-  }
-  Cell held{};
-  const int heldIndex = access.Held(&held) ? Index(held) : -1;
-  const int cursor = Index(access.Cursor());
-  const std::array<std::string, 3> lines = ScoreLines(theBoard);
-  const std::string score = lines[0] + '\n' + lines[1] + '\n' + lines[2];
-  std::string state =
-      names + '\t' + std::to_string(cursor) + '\t' + std::to_string(heldIndex) + '\t' + score;
-  if (state == shown) {
+  if (!report.Update(theBoard, access)) {
     return;
   }
-  shown = std::move(state);
-  JsShowBoard(names.c_str(), cursor, heldIndex, score.c_str());
+  std::string names;
+  for (int i = 0; i < BoardReport::kSquares; ++i) {
+    if (i > 0) {
+      names += '\n';
+    }
+    names += report.Words(i);
+  }
+  const std::array<std::string, 3> lines = ScoreLines(theBoard);
+  const std::string score = lines[0] + '\n' + lines[1] + '\n' + lines[2];
+  JsShowBoard(names.c_str(), report.Cursor(), report.Held(), score.c_str());
 }

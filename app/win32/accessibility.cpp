@@ -1,6 +1,5 @@
 #include "app/win32/accessibility.h"
 
-#include <array>
 #include <string>
 
 #include "app/win32/display_scale.h"
@@ -42,9 +41,7 @@ int liveObjects = 0;
 // The last turn's words, the live region's name.
 std::wstring liveWords;
 // What assistive technology was last told of the board.
-std::array<std::string, kSquares> toldNames;
-LONG toldCursor = 0;
-LONG toldHeld = 0;
+BoardReport report;
 
 LONG CursorChild() {
   const Cell cursor = model->Cursor();
@@ -362,9 +359,7 @@ void ConnectBoardAccessible(HWND window, AccessModel& access, const DisplayScale
   model = &access;
   windowScale = &scale;
   board = new BoardAccessible;
-  toldNames = {};
-  toldCursor = 0;
-  toldHeld = 0;
+  report = BoardReport();
   AnnotateLiveRegion(window);
 }
 
@@ -376,43 +371,32 @@ LRESULT AnswerGetObject(WPARAM wParam, LPARAM lParam) {
 }
 
 void TellBoardChanges() {
-  if (board == nullptr) {
+  if (board == nullptr || !report.Update(theBoard, *model)) {
     return;
   }
-  for (LONG i = 0; i < kSquares; ++i) {
-    std::string words = SquareWords(theBoard, i / kBoardSide, i % kBoardSide);
-    std::string& told = toldNames[static_cast<std::size_t>(i)];
-    if (words != told) {
-      const bool first = told.empty();
-      told = std::move(words);
-      if (!first) {
-        Notify(EVENT_OBJECT_NAMECHANGE, kFirstSquareChild + i);
-      }
+  for (int i = 0; i < kSquares; ++i) {
+    if (report.WordsChanged(i)) {
+      Notify(EVENT_OBJECT_NAMECHANGE, kFirstSquareChild + i);
     }
   }
-  if (const LONG held = HeldChild(); held != toldHeld) {
-    if (toldHeld != 0) {
-      Notify(EVENT_OBJECT_SELECTIONREMOVE, toldHeld);
-      Notify(EVENT_OBJECT_STATECHANGE, toldHeld);
+  if (report.Held() != report.HeldBefore()) {
+    if (report.HeldBefore() != BoardReport::kNone) {
+      Notify(EVENT_OBJECT_SELECTIONREMOVE, kFirstSquareChild + report.HeldBefore());
+      Notify(EVENT_OBJECT_STATECHANGE, kFirstSquareChild + report.HeldBefore());
     }
-    if (held != 0) {
-      Notify(EVENT_OBJECT_SELECTION, held);
-      Notify(EVENT_OBJECT_STATECHANGE, held);
+    if (report.Held() != BoardReport::kNone) {
+      Notify(EVENT_OBJECT_SELECTION, kFirstSquareChild + report.Held());
+      Notify(EVENT_OBJECT_STATECHANGE, kFirstSquareChild + report.Held());
     }
-    toldHeld = held;
   }
-  if (const LONG cursor = CursorChild(); cursor != toldCursor) {
-    toldCursor = cursor;
-    if (GetFocus() == boardWindow) {
-      Notify(EVENT_OBJECT_FOCUS, cursor);
-    }
+  if (report.Cursor() != report.CursorBefore() && GetFocus() == boardWindow) {
+    Notify(EVENT_OBJECT_FOCUS, kFirstSquareChild + report.Cursor());
   }
 }
 
 void FocusCursorCell() {
   if (board != nullptr) {
-    toldCursor = CursorChild();
-    Notify(EVENT_OBJECT_FOCUS, toldCursor);
+    Notify(EVENT_OBJECT_FOCUS, CursorChild());
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -175,6 +176,37 @@ TEST_F(Access, WordsComeBeforeTheBoxOfTheSameRelease) {
   model.PointerUp(SquareCentre(3, 4));
   EXPECT_EQ(Told(),
             (Events{"words Вы: c3:e5. Игрок: 2, AI: 0.", "box ИГРА ОКОНЧЕНА: Победил ИГРОК!"}));
+}
+
+// The report tells what changed since the last frame: nothing during a drag, the held piece's
+// square when it is picked up, and after a move exactly the four squares the two moves changed.
+TEST_F(Access, ReportNamesWhatChangedSinceTheLastFrame) {
+  BoardReport report;
+  EXPECT_TRUE(report.Update(theBoard, model));
+  EXPECT_EQ(report.Words(42), "c3, белая шашка");
+  EXPECT_FALSE(report.Update(theBoard, model));
+
+  model.Key(BoardKey::Activate);
+  model.Key(BoardKey::Up);
+  EXPECT_TRUE(report.Update(theBoard, model));
+  EXPECT_EQ(report.Held(), 42);
+  EXPECT_EQ(report.HeldBefore(), BoardReport::kNone);
+  EXPECT_EQ(report.Cursor(), 34);
+  model.Key(BoardKey::Right);
+  model.Key(BoardKey::Activate);
+  ASSERT_TRUE(report.Update(theBoard, model));
+  std::vector<int> changed;
+  for (int i = 0; i < BoardReport::kSquares; ++i) {
+    if (report.WordsChanged(i)) {
+      changed.push_back(i);
+    }
+  }
+  const MoveStep& reply = theCpuPlayer.steps[0];
+  std::vector<int> expected = {42, 35, reply.fromRow * 8 + reply.fromCol,
+                               reply.toRow * 8 + reply.toCol};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(changed, expected);
+  EXPECT_EQ(report.Words(35), "d4, белая шашка");
 }
 
 // The frame shows while the board has the focus and the keyboard is in use: from a key, or a focus

@@ -12,6 +12,7 @@
 #include "app/common/access.h"
 #include "app/win32/display_scale.h"
 #include "game/board.h"
+#include "tests/support/quiet.h"
 // After windows.h, which they build on.
 #include <oleacc.h>
 #include <psapi.h>
@@ -20,14 +21,6 @@ namespace {
 
 constexpr int kRounds = 1000;
 constexpr std::uint64_t kMemorySlack = 2 * 1024 * 1024;
-
-class Quiet : public Frontend, public Announcer {
- public:
-  void PlaySound(Sound) override {}
-  void ShowMessage(std::string_view, std::string_view) override {}
-  void RequestRepaint() override {}
-  void Announce(std::string_view) override {}
-};
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_GETOBJECT) {
@@ -103,7 +96,7 @@ TEST(BoardAccessible, AThousandsFoldReadLeavesNothingBehindAndAClosedWindowsObje
   ASSERT_NE(window, nullptr);
   theBoard.NewGame();
   theBoard.cellSize = 55;
-  Quiet quiet;
+  QuietPlatform quiet;
   AccessModel access(quiet, quiet);
   const DisplayScale scale;
   ConnectBoardAccessible(window, access, scale);
