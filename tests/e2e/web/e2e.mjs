@@ -4,10 +4,11 @@
 //   node e2e.mjs --site SITE --stage STAGE --source REPOSITORY [--artifacts DIR] [--screenshot FILE]
 //                [--keyboard-screenshot KEYS] [--phone-screenshot PHONE]
 //
-// SITE is the built site (build-web/site), REPOSITORY the source tree, whose headers give the
-// colours and texts checked. DIR receives a screenshot of each page on a failure; FILE, if given,
-// the README's screenshot after the first move, KEYS the one of a man carried with the keys, and
-// PHONE the one of a phone held upright after the first move.
+// SITE is the built site (build-web/site), REPOSITORY the source tree, which gives the colours,
+// the narrowest panel and the score's font checked (facts.mjs); the texts and the tunes checked
+// are written here. DIR receives a screenshot of each page on a failure; FILE, if given, the
+// README's screenshot after the first move, KEYS the one of a man carried with the keys, and PHONE
+// the one of a phone held upright after the first move.
 //
 // On a desktop-sized page it checks the title, the canvas as the client area and the frame drawn
 // on it; plays a scripted game with the mouse, whose moves step, capture and crown and whose
@@ -49,8 +50,37 @@ if (!options.site || !options.stage || !options.source) {
   );
   process.exit(2);
 }
-const facts = readFacts(options.source);
-const {colours} = facts;
+// The frame's colours, the narrowest panel and the score panel's font family, read from the source.
+const {scoreFont, colours, minPanelWidth} = readFacts(options.source);
+// The texts the page shows, as app/common/shell.h and game/turn.h give them; the page shows the
+// menu's texts without the '&' that marks their accelerator there.
+const texts = {
+  title: 'Kordavelmix',
+  menu: {
+    game: 'Игра',
+    newGame: 'Новая игра',
+    exit: 'Выход',
+    help: 'Справка',
+    about: 'О программе...',
+  },
+  question: 'Вы хотите начать новую игру?',
+  questionCaption: 'Новая игра',
+  yes: 'Да',
+  no: 'Нет',
+  aboutCaption: 'О программе Kordavelmix',
+  exited: 'Игра завершена.',
+  playAgain: 'Играть снова',
+  errorCaption: 'Ошибка',
+  mustCapture: 'Неверный ход.\nВы должны бить шашку противника.',
+};
+// Each sound kind's tune as its waveform and first pitch, which tell the kinds apart, as
+// app/web/web_frontend.cpp plays them.
+const tunes = {
+  Exclamation: {waveform: 'square', frequency: 392},
+  Asterisk: {waveform: 'sine', frequency: 1175},
+  Question: {waveform: 'triangle', frequency: 523},
+  SimpleBeep: {waveform: 'sawtooth', frequency: 880},
+};
 const wait = 5000;
 const started = Date.now();
 // The whole run is bounded, whatever hangs.
@@ -184,7 +214,7 @@ async function layOut(page, name, viewport) {
     game.height = Math.floor(space / game.scale);
   } else {
     game.height = space;
-    game.width = Math.max(game.innerWidth, game.height + facts.minPanelWidth);
+    game.width = Math.max(game.innerWidth, game.height + minPanelWidth);
     game.scale = game.innerWidth / game.width;
     game.cell = Math.floor(game.height / 8);
   }
@@ -291,10 +321,10 @@ async function heardSounds(game) {
   const notes = await game.page.evaluate(() => window.kordavelmixNotes.splice(0));
   const kinds = [];
   for (const note of notes) {
-    const kind = Object.keys(facts.tunes).find(
+    const kind = Object.keys(tunes).find(
       (name) =>
-        facts.tunes[name].waveform === note.waveform &&
-        Math.abs(facts.tunes[name].frequency - note.frequency) < 0.5,
+        tunes[name].waveform === note.waveform &&
+        Math.abs(tunes[name].frequency - note.frequency) < 0.5,
     );
     if (kind) {
       kinds.push(kind);
@@ -347,7 +377,7 @@ async function desktopPage(browser, origin) {
   // The Linux program's client area: 850 x 481 under its menu bar.
   const game = await openPage(browser, origin, 'desktop', {width: 850, height: 504});
   const {page} = game;
-  check((await page.title()) === facts.title, `the title is "${await page.title()}"`);
+  check((await page.title()) === texts.title, `the title is "${await page.title()}"`);
   check((await page.$eval('html', (html) => html.lang)) === 'ru', 'the page is not in Russian');
 
   check(
@@ -376,7 +406,7 @@ async function desktopPage(browser, origin) {
     [...document.fonts].filter((face) => face.status === 'loaded').map((face) => face.family),
   );
   check(
-    faces.some((family) => family.includes(facts.scoreFont)),
+    faces.some((family) => family.includes(scoreFont)),
     `the loaded faces are ${faces}`,
   );
   const side = 8 * game.cell;
@@ -457,7 +487,7 @@ async function desktopPage(browser, origin) {
     box.querySelector('p').textContent,
   ]);
   check(
-    caption === facts.errorCaption && text === facts.mustCapture,
+    caption === texts.errorCaption && text === texts.mustCapture,
     `the box says "${caption}": "${text}"`,
   );
   await expectSounds(game, [], 'the forced-capture box');
@@ -504,7 +534,7 @@ async function menus(game, expectedStart) {
   const titles = await page.$$eval('#menubar > li > [role=menuitem]', (all) =>
     all.map((t) => t.textContent),
   );
-  check(same(titles, [facts.menu.game, facts.menu.help]), `the menu bar shows ${titles}`);
+  check(same(titles, [texts.menu.game, texts.menu.help]), `the menu bar shows ${titles}`);
 
   const openQuestion = async () => {
     await page.waitForSelector('#box[open]');
@@ -514,7 +544,7 @@ async function menus(game, expectedStart) {
       ...[...box.querySelectorAll('.buttons button')].map((b) => b.textContent),
     ]);
     check(
-      same(shown, [facts.questionCaption, facts.question, facts.yes, facts.no]),
+      same(shown, [texts.questionCaption, texts.question, texts.yes, texts.no]),
       `the new-game question shows ${shown}`,
     );
   };
@@ -524,7 +554,7 @@ async function menus(game, expectedStart) {
   await page.click('#menu-0');
   const gameItems = await items();
   check(
-    same(gameItems, [facts.menu.newGame, '---', facts.menu.exit]),
+    same(gameItems, [texts.menu.newGame, '---', texts.menu.exit]),
     `the game menu shows ${gameItems}`,
   );
   await page.click(`#menubar [role=menu]:not([hidden]) button`);
@@ -538,10 +568,10 @@ async function menus(game, expectedStart) {
   await page.keyboard.press('F10');
   await page.keyboard.press('ArrowRight');
   await page.keyboard.press('ArrowDown');
-  check(same(await items(), [facts.menu.about]), 'the arrows do not open the help menu');
+  check(same(await items(), [texts.menu.about]), 'the arrows do not open the help menu');
   await page.keyboard.press('ArrowLeft');
   check(
-    same(await items(), [facts.menu.newGame, '---', facts.menu.exit]),
+    same(await items(), [texts.menu.newGame, '---', texts.menu.exit]),
     'the left arrow does not go back to the game menu',
   );
   await page.keyboard.press('Enter');
@@ -563,7 +593,7 @@ async function menus(game, expectedStart) {
   await page.keyboard.press('Enter');
   await page.waitForSelector('#about[open]');
   check(
-    (await page.$eval('#about h2', (h) => h.textContent)) === facts.aboutCaption,
+    (await page.$eval('#about h2', (h) => h.textContent)) === texts.aboutCaption,
     'the About box has the wrong caption',
   );
   await page.keyboard.press('Escape');
@@ -590,7 +620,7 @@ async function menus(game, expectedStart) {
     e.querySelector('p').textContent,
     e.querySelector('button').textContent,
   ]);
-  check(same(ended, [facts.exited, facts.playAgain]), `after Exit the page shows ${ended}`);
+  check(same(ended, [texts.exited, texts.playAgain]), `after Exit the page shows ${ended}`);
   check(await page.$eval('#client', (c) => c.hidden), 'after Exit the board is still shown');
   await Promise.all([page.waitForNavigation({waitUntil: 'load'}), page.click('#ended button')]);
   await waitForGame(page, game.innerWidth);
@@ -1111,7 +1141,7 @@ async function keyboardPage(browser, origin) {
   await keyMove(game, quietWhileCaptureIsDue);
   await page.waitForSelector('#box[open]');
   check(
-    (await page.$eval('#box h2', (h) => h.textContent)) === facts.errorCaption,
+    (await page.$eval('#box h2', (h) => h.textContent)) === texts.errorCaption,
     'a quiet move with the keys while a capture was due did not show «Ошибка»',
   );
   await expectNoAxeViolations(page, 'with a message box open');
@@ -1129,7 +1159,7 @@ async function keyboardPage(browser, origin) {
     `after the box the focus is on ${await focusedName(page)}`,
   );
   words = await told(page);
-  check(same(words, [`box ${facts.errorCaption}`]), `the refused move told ${words}`);
+  check(same(words, [`box ${texts.errorCaption}`]), `the refused move told ${words}`);
 
   for (const move of lostGame.slice(4, -1)) {
     await keyMove(game, move);
@@ -1215,7 +1245,7 @@ async function keptPage(browser) {
     );
     const app = JSON.parse(manifest.data);
     check(
-      app.name === facts.title && app.lang === 'ru' && app.display === 'standalone',
+      app.name === texts.title && app.lang === 'ru' && app.display === 'standalone',
       `the manifest says ${manifest.data}`,
     );
     const icons = app.icons.map((icon) => `${icon.sizes} ${icon.purpose}`).sort();
