@@ -1,6 +1,8 @@
+# shellcheck shell=bash
 # The pieces the end-to-end scripts share, sourced by each: bounded waits, everything started
-# stopped on exit, a private X server with an optional window manager, screenshots read pixel by
-# pixel, the board read off them, and pieces dragged with real pointer events.
+# stopped on exit, a private X server with an optional window manager (tools/xserver.sh),
+# screenshots read pixel by pixel, the board read off them, and pieces dragged with real pointer
+# events.
 #
 # Before sourcing, a script sets e2e_name (the start of its messages). It may define e2e_on_exit,
 # run first on exit. It starts the game with its output in $work/game.log, sets game_pid and
@@ -18,6 +20,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../tools/facts.sh"
 light_square=$(colour_rgb White)
 dark_square=$(colour_rgb Dark)
 panel_grey=$(colour_rgb Panel)
+# shellcheck source=tools/xserver.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/xserver.sh"
 
 fail() {
   echo "$e2e_name: $*" >&2
@@ -60,28 +64,10 @@ prepare_artifacts() {
   fi
 }
 
-# Starts Xvfb on a free display, exports DISPLAY, and starts the window manager wm (none or
-# openbox). The screen is 1024 x 768 unless the script sets screen_size ("WIDTHxHEIGHT").
+# Starts the private X server, with the screen screen_size ("WIDTHxHEIGHT") if the script sets one,
+# under the window manager wm, and exports DISPLAY.
 start_x() {
-  # The server picks a free display itself and writes its number once it accepts clients.
-  Xvfb -displayfd 3 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-  pids+=($!)
-  display_ready() {
-    [ -s "$work/display" ]
-  }
-  wait_for 10 display_ready || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-  DISPLAY=":$(cat "$work/display")"
-  export DISPLAY
-
-  if [ "$wm" = openbox ]; then
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    pids+=($!)
-    wm_ready() {
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
-    }
-    wait_for 30 wm_ready || fail "openbox did not start"
-  fi
+  start_xserver "${screen_size:-}" "$wm" || fail "no X server (window manager: $wm)"
 }
 
 # Sets box_x, box_y, box_width and box_height to a window's place on the screen and its size,
