@@ -1,12 +1,12 @@
 # shellcheck shell=bash
-# The pieces the end-to-end scripts share, sourced by each: bounded waits, everything started
-# stopped on exit, a private X server with an optional window manager (tools/xserver.sh),
-# screenshots read pixel by pixel, the board read off them, and pieces dragged with real pointer
-# events.
+# The pieces the end-to-end scripts share, sourced by each: the script's options read from its
+# arguments, bounded waits, everything started stopped on exit, a private X server with an optional
+# window manager (tools/xserver.sh), screenshots read pixel by pixel, the board read off them, and
+# pieces dragged with real pointer events.
 #
-# Before sourcing, a script sets e2e_name (the start of its messages). It may define e2e_on_exit,
-# run first on exit. It starts the game with its output in $work/game.log, sets game_pid and
-# window_title (a pattern of the window's name), and calls find_window and then wait_for_board,
+# Before sourcing, a script sets e2e_name (the start of its messages); after it, it reads its
+# arguments with read_options. It may define e2e_on_exit, run first on exit. It starts the game
+# with its output in $work/game.log, sets game_pid, and calls find_window and then wait_for_board,
 # which set window, client_x and client_y (the screen point of the window's client area, its menu
 # bar included), client_width, client_height, menu_height and cell.
 
@@ -23,9 +23,71 @@ panel_grey=$(colour_rgb Panel)
 # shellcheck source=tools/xserver.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/xserver.sh"
 
+# The names of the game's window and of its About box, as patterns for xdotool.
+window_title='^Kordavelmix$'
+about_title='^О программе Kordavelmix$'
+
+# The options that the pieces below read, as they stand until the arguments say otherwise: the
+# build folder or the installation played, the window manager and the folder that receives the
+# screenshots and logs.
+build=""
+prefix=""
+wm=none
+artifacts=""
+
 fail() {
   echo "$e2e_name: $*" >&2
   exit 1
+}
+
+# Fails the run for a wrong argument, with the script's usage: the lines of its opening comment
+# from the one that starts with the script's name to the next empty one.
+usage_error() {
+  fail "$1; usage:"$'\n'"$(sed -n "/^#   $(basename "$0") /,/^#\$/{/^#\$/!s/^#//p}" "$0")"
+}
+
+# Reads the script's arguments by its options: read_options OPTION... -- "$@". Each OPTION is an
+# option's name as given, such as --sound-program, whose value, the argument after it, goes into
+# the variable of that name without the dashes and with "_" for "-" (sound_program). Written
+# --name:required, the option must be given a value that is not empty; written --name:switch, it
+# takes no value and sets its variable to true. An unknown option, a missing value or a missing
+# required one fails the run with the script's usage.
+read_options() {
+  local -A kinds=()
+  local option variable
+  while [ "$1" != -- ]; do
+    option=${1%:*}
+    kinds[$option]=value
+    if [[ "$1" == *:* ]]; then
+      kinds[$option]=${1##*:}
+    fi
+    shift
+  done
+  shift
+  while [ $# -gt 0 ]; do
+    option=$1
+    [ -n "${kinds[$option]:-}" ] || usage_error "unknown option $option"
+    variable=$(option_variable "$option")
+    if [ "${kinds[$option]}" = switch ]; then
+      printf -v "$variable" true
+      shift
+    else
+      [ $# -ge 2 ] || usage_error "$option takes a value"
+      printf -v "$variable" '%s' "$2"
+      shift 2
+    fi
+  done
+  for option in "${!kinds[@]}"; do
+    variable=$(option_variable "$option")
+    if [ "${kinds[$option]}" = required ] && [ -z "${!variable:-}" ]; then
+      usage_error "$option must be given"
+    fi
+  done
+}
+# The variable of an option: sound_program for --sound-program.
+option_variable() {
+  local name=${1#--}
+  echo "${name//-/_}"
 }
 
 # Everything a script starts, stopped in reverse order on exit.

@@ -9,29 +9,12 @@
 # for a look after a failure.
 set -euo pipefail
 
-build=""
-prefix=""
 orca=false
-artifacts=""
 e2e_name="e2e (AT-SPI)"
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --build)
-      build=$2
-      shift
-      ;;
-    --orca) orca=true ;;
-    --artifacts)
-      artifacts=$2
-      shift
-      ;;
-    *) fail "unknown argument $1" ;;
-  esac
-  shift
-done
+read_options --build:required --orca:switch --artifacts -- "$@"
 $orca && e2e_name="e2e (AT-SPI, Orca)"
 prepare_artifacts
 e2e_on_exit() {
@@ -41,7 +24,6 @@ e2e_on_exit() {
 }
 
 locate_installation
-wm=none
 start_x
 
 options=(--game "$game" --log "$work/game.log")

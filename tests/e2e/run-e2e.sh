@@ -21,35 +21,18 @@ set -euo pipefail
 
 icon_sizes=(16 22 24 32 48 64 128 256)
 sound_kinds=(exclamation asterisk question beep)
-window_title='^Kordavelmix$'
-about_title='^О программе Kordavelmix$'
 # Where the window's outer frame belongs and how large it is: x, y, width, height.
 expected_frame="50 50 850 500"
 
-build=""
-prefix=""
 sound_program=""
-wm=none
-artifacts=""
 e2e_name="e2e"
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --build) build=$2 ;;
-    --prefix) prefix=$2 ;;
-    --sound-program) sound_program=$2 ;;
-    --wm) wm=$2 ;;
-    --artifacts) artifacts=$2 ;;
-    *) fail "unknown argument $1" ;;
-  esac
-  shift 2
-done
+read_options --build --prefix --sound-program:required --wm --artifacts -- "$@"
 [ -x "$sound_program" ] || fail "no sound program at '$sound_program'"
 # The programs run from other folders below.
 sound_program=$(realpath "$sound_program")
-case "$wm" in none | openbox) ;; *) fail "unknown window manager $wm" ;; esac
 e2e_name="e2e (window manager: $wm)"
 prepare_artifacts
 e2e_on_exit() {

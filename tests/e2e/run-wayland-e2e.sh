@@ -16,22 +16,11 @@ set -euo pipefail
 
 socket=kordavelmix-e2e
 
-build=""
-prefix=""
-artifacts=""
 e2e_name="wayland e2e"
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --build) build=$2 ;;
-    --prefix) prefix=$2 ;;
-    --artifacts) artifacts=$2 ;;
-    *) fail "unknown argument $1" ;;
-  esac
-  shift 2
-done
+read_options --build --prefix --artifacts -- "$@"
 prepare_artifacts
 locate_installation
 e2e_on_exit() {

@@ -16,26 +16,15 @@
 # wait is bounded; everything started here is stopped on exit.
 set -euo pipefail
 
-window_title='^Kordavelmix$'
 exe=""
 client=""
-wm=none
-artifacts=""
 e2e_name="wine e2e (accessibility)"
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 # shellcheck source=tests/e2e/wine-lib.sh
 source "$(dirname "$0")/wine-lib.sh"
 
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --exe) exe=$2 ;;
-    --client) client=$2 ;;
-    --artifacts) artifacts=$2 ;;
-    *) fail "unknown argument $1" ;;
-  esac
-  shift 2
-done
+read_options --exe:required --client:required --artifacts -- "$@"
 [ -f "$exe" ] || fail "no program at '$exe'"
 [ -f "$client" ] || fail "no accessibility client at '$client'"
 prepare_artifacts

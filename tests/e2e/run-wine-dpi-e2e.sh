@@ -17,13 +17,8 @@
 # here is stopped on exit.
 set -euo pipefail
 
-window_title='^Kordavelmix$'
-about_title='^О программе Kordavelmix$'
-
 exe=""
 dpi=""
-wm=none
-artifacts=""
 e2e_name="wine dpi e2e"
 # The window at 192 dpi, 1700 x 1000 from (100, 100), fits on this screen.
 screen_size=1920x1200
@@ -32,19 +27,9 @@ source "$(dirname "$0")/lib.sh"
 # shellcheck source=tests/e2e/wine-lib.sh
 source "$(dirname "$0")/wine-lib.sh"
 
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --exe) exe=$2 ;;
-    --dpi) dpi=$2 ;;
-    --wm) wm=$2 ;;
-    --artifacts) artifacts=$2 ;;
-    *) fail "unknown argument $1" ;;
-  esac
-  shift 2
-done
+read_options --exe:required --dpi:required --wm --artifacts -- "$@"
 [ -f "$exe" ] || fail "no program at '$exe'"
 [[ "$dpi" =~ ^[0-9]+$ ]] && [ "$dpi" -gt 96 ] || fail "give --dpi above 96"
-case "$wm" in none | openbox) ;; *) fail "unknown window manager $wm" ;; esac
 e2e_name="wine e2e at $dpi dpi (window manager: $wm)"
 prepare_artifacts
 

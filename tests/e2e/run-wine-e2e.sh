@@ -23,8 +23,6 @@
 # everything started here is stopped on exit.
 set -euo pipefail
 
-window_title='^Kordavelmix$'
-about_title='^О программе Kordavelmix$'
 error_title='^Ошибка$'
 question_title='^Новая игра$'
 
@@ -35,25 +33,14 @@ question_title='^Новая игра$'
 expected_client="54 73 842 473"
 
 exe=""
-wm=none
-artifacts=""
 e2e_name="wine e2e"
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 # shellcheck source=tests/e2e/wine-lib.sh
 source "$(dirname "$0")/wine-lib.sh"
 
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --exe) exe=$2 ;;
-    --wm) wm=$2 ;;
-    --artifacts) artifacts=$2 ;;
-    *) fail "unknown argument $1" ;;
-  esac
-  shift 2
-done
+read_options --exe:required --wm --artifacts -- "$@"
 [ -f "$exe" ] || fail "no program at '$exe'"
-case "$wm" in none | openbox) ;; *) fail "unknown window manager $wm" ;; esac
 e2e_name="wine e2e (window manager: $wm)"
 prepare_artifacts
 

@@ -13,32 +13,18 @@
 # the same move. Every wait is bounded; everything started here is stopped on exit.
 set -euo pipefail
 
-window_title='^Kordavelmix$'
-
 msi=""
 zip=""
 version=""
-wm=none
-artifacts=""
 e2e_name="wine install e2e"
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 # shellcheck source=tests/e2e/wine-lib.sh
 source "$(dirname "$0")/wine-lib.sh"
 
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --msi) msi=$2 ;;
-    --zip) zip=$2 ;;
-    --version) version=$2 ;;
-    --artifacts) artifacts=$2 ;;
-    *) fail "unknown argument $1" ;;
-  esac
-  shift 2
-done
+read_options --msi:required --zip:required --version:required --artifacts -- "$@"
 [ -f "$msi" ] || fail "no installer at '$msi': run tools/package-windows.sh"
 [ -f "$zip" ] || fail "no zip at '$zip': run tools/package-windows.sh"
-[ -n "$version" ] || fail "no --version given"
 msi=$(realpath "$msi")
 zip=$(realpath "$zip")
 prepare_artifacts
