@@ -14,6 +14,8 @@
 # Xvfb, xdotool and ImageMagick, and Wine for --windows. Stops everything it started.
 # shellcheck source=tools/lib.sh
 source "$(dirname "$0")/lib.sh"
+# shellcheck source=tools/xserver.sh
+source tools/xserver.sh
 
 move=false
 windows=false
@@ -46,8 +48,9 @@ if [ -n "$dpi" ] && { ! $windows || ! [[ "$dpi" =~ ^[0-9]+$ ]]; }; then
   echo "--dpi takes a number of dots per inch, and --windows" >&2
   exit 2
 fi
-# The window at 192 dpi, 1700 x 1000 from (100, 100), fits on the larger screen.
-screen_size=1024x768
+# The X server's usual screen, or with --dpi a larger one, which the window at 192 dpi, 1700 x 1000
+# from (100, 100), fits on.
+screen_size=""
 if $windows; then
   build_dir="${1:-$(preset_dir windows)}"
   game="$build_dir/kordavelmix.exe"
@@ -60,20 +63,14 @@ else
 fi
 [ -f "$game" ] || { echo "no game at $game: build it first" >&2; exit 1; }
 
-display=99
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-  display=$((display + 1))
-done
-
-pids=()
+game_pid=""
 runtime_dir=$(mktemp -d)
+# The game and Wine's server go before the X server does.
 cleanup() {
-  for pid in "${pids[@]}"; do
-    kill "$pid" 2>/dev/null || true
-  done
-  for pid in "${pids[@]}"; do
-    wait "$pid" 2>/dev/null || true
-  done
+  if [ -n "$game_pid" ]; then
+    kill "$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+  fi
   if $windows; then
     wineserver -k 2>/dev/null || true
   fi
@@ -83,13 +80,7 @@ trap cleanup EXIT
 # A private runtime folder, as a desktop session would give the game.
 export XDG_RUNTIME_DIR="$runtime_dir"
 
-Xvfb ":$display" -screen 0 "${screen_size}x24" -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$display"
-for _ in $(seq 50); do
-  [ -e "/tmp/.X11-unix/X$display" ] && break
-  sleep 0.1
-done
+start_xserver "$screen_size"
 
 if $windows; then
   # A fresh prefix with "Times New Roman", which Wine lacks, drawn by Liberation Serif.
@@ -107,7 +98,7 @@ if $windows; then
 else
   QT_QPA_PLATFORM=xcb "$game" &
 fi
-pids=($! "${pids[@]}")
+game_pid=$!
 window=$(timeout 40 xdotool search --sync --onlyvisible --name '^Kordavelmix$' | head -1)
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"

@@ -13,6 +13,8 @@
 source "$(dirname "$0")/lib.sh"
 # shellcheck source=tools/facts.sh
 source tools/facts.sh
+# shellcheck source=tools/xserver.sh
+source tools/xserver.sh
 
 program=${1:-$(preset_dir game)/app/qt/kordavelmix}
 runs=${RUNS:-7}
@@ -20,9 +22,9 @@ if [[ ! -x $program ]]; then
   echo "no program at $program; build it first" >&2
   exit 1
 fi
-for tool in Xvfb xdpyinfo xdotool xrestop python3; do
+for tool in Xvfb xdotool xrestop python3; do
   command -v "$tool" >/dev/null || {
-    echo "$tool is missing (Debian packages: xvfb x11-utils xdotool xrestop python3)" >&2
+    echo "$tool is missing (Debian packages: xvfb xdotool xrestop python3)" >&2
     exit 1
   }
 done
@@ -33,26 +35,8 @@ if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
   export XDG_RUNTIME_DIR
 fi
 
-display=
-for number in $(seq 90 199); do
-  if [[ ! -e /tmp/.X$number-lock && ! -e /tmp/.X11-unix/X$number ]]; then
-    display=:$number
-    break
-  fi
-done
-Xvfb "$display" -screen 0 1280x1024x24 -br -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true' EXIT
-for _ in $(seq 200); do
-  xdpyinfo -display "$display" >/dev/null 2>&1 && break
-  kill -0 "$xvfb" 2>/dev/null || {
-    echo "Xvfb did not start on $display" >&2
-    exit 1
-  }
-  sleep 0.05
-done
-
-DISPLAY=$display python3 - "$program" "$runs" "$(colour_rgb White)" "$(colour_rgb Dark)" <<'PYTHON'
+with_xserver 1280x1024 python3 - "$program" "$runs" "$(colour_rgb White)" "$(colour_rgb Dark)" \
+  <<'PYTHON'
 import ctypes
 import os
 import re
