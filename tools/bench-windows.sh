@@ -5,6 +5,8 @@
 # figures depend on the machine; `nproc` and the first lines of `lscpu` come first.
 # shellcheck source=tools/lib.sh
 source "$(dirname "$0")/lib.sh"
+# shellcheck source=tools/xserver.sh
+source tools/xserver.sh
 
 tools/build-windows.sh --tests >/dev/null
 echo "nproc: $(nproc)"
@@ -12,7 +14,11 @@ lscpu | grep -E '^(Model name|CPU\(s\)|Hypervisor)' || true
 wine --version 2>/dev/null
 # From the build folder, where the piece images lie beside the program. Wine's server is stopped
 # before the X server goes.
+bench_under_wine() {
+  local status=0
+  "$OLDPWD/tools/wine-run.sh" "$PWD/wine" bench/kordavelmix_win32_bench.exe || status=$?
+  WINEPREFIX="$PWD/wine" wineserver -k || true
+  return $status
+}
 cd "$(preset_dir windows-tests)" || exit 1
-xvfb-run -a -s "-screen 0 1920x1200x24 -nolisten tcp" bash -c \
-  '"$0" "$PWD/wine" bench/kordavelmix_win32_bench.exe; status=$?
-   WINEPREFIX="$PWD/wine" wineserver -k; exit $status' "$OLDPWD/tools/wine-run.sh"
+with_xserver 1920x1200 bench_under_wine

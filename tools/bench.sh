@@ -9,6 +9,8 @@
 # prints first.
 # shellcheck source=tools/lib.sh
 source "$(dirname "$0")/lib.sh"
+# shellcheck source=tools/xserver.sh
+source tools/xserver.sh
 
 cmake --preset bench >/dev/null
 cmake --build --preset bench
@@ -17,8 +19,7 @@ build=$(preset_dir bench)
 echo "nproc: $(nproc)"
 lscpu | grep -E '^(Model name|CPU\(s\)|Thread|Core|Socket|CPU max MHz|Hypervisor)' || true
 # A screen larger than the largest frame measured, so that no window is cut to the screen.
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 3840x2400x24 -nolisten tcp" \
-  "$build/bench/kordavelmix_bench" --benchmark_repetitions=10 \
-  --benchmark_report_aggregates_only=true "$@"
+QT_QPA_PLATFORM=xcb with_xserver 3840x2400 "$build/bench/kordavelmix_bench" \
+  --benchmark_repetitions=10 --benchmark_report_aggregates_only=true "$@"
 echo
 tools/startup.sh "$build/app/qt/kordavelmix"

@@ -39,7 +39,7 @@ fi
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils xrestop imagemagick openbox sox libxml2-utils
+  xvfb xdotool x11-utils xrestop imagemagick openbox sox libxml2-utils
   desktop-file-utils appstream lintian weston qt6-wayland
   dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 orca
   wine wine64
