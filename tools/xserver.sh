@@ -38,7 +38,7 @@ start_xserver() {
   case "$wm" in
     none | openbox) ;;
     *)
-      echo "unknown window manager $wm (none or openbox)" >&2
+      echo "unknown window manager $wm" >&2
       return 1
       ;;
   esac
