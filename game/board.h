@@ -122,8 +122,8 @@ class Board {
 
  private:
   // 1 if a computer piece stands next to the square in the direction and the square behind it is
-  // on the board and empty: the short jump that HasCapture allows a man and CanCaptureAgain asks
-  // about.
+  // on the board and empty: the short jump, the one test of it that a man's capture, HasCapture,
+  // CanCaptureAgain and PlayerHasNoMove all ask.
   int HasShortJump(int row, int col, int colStep, int rowStep) const;
 };
 

@@ -28,14 +28,11 @@ int Board::PlayerHasNoMove() const {
     for (const Direction& dir : examined) {
       const int nextRow = piece.row + dir.rowStep;
       const int nextCol = piece.col + dir.colStep;
-      const int beyondRow = piece.row + 2 * dir.rowStep;
-      const int beyondCol = piece.col + 2 * dir.colStep;
-      // A piece can neither step onto nor jump over one of its own side.
-      if (!IsOnBoard(nextRow, nextCol) || IsOccupied(player, nextRow, nextCol)) {
-        ++blocked;
-      } else if (IsOccupied(cpu, nextRow, nextCol) &&
-                 (!IsOnBoard(beyondRow, beyondCol) || IsOccupied(player, beyondRow, beyondCol) ||
-                  IsOccupied(cpu, beyondRow, beyondCol))) {
+      // A piece can neither step onto nor jump over one of its own side, and passes a computer
+      // piece only by the short jump over it.
+      if (!IsOnBoard(nextRow, nextCol) || IsOccupied(player, nextRow, nextCol) ||
+          (IsOccupied(cpu, nextRow, nextCol) &&
+           !HasShortJump(piece.row, piece.col, dir.colStep, dir.rowStep))) {
         ++blocked;
       }
     }

@@ -127,14 +127,10 @@ int Board::TryKingMove(Piece& piece, int row, int col, int colStep, int rowStep)
   return MoveCode::Captured;
 }
 
+// The short jump, with the square between not held by the player: a man's capture of code 2.
 int Board::CanManCapture(int row, int col, int colStep, int rowStep) const {
-  const int midRow = row + rowStep;
-  const int midCol = col + colStep;
-  const int landRow = row + 2 * rowStep;
-  const int landCol = col + 2 * colStep;
-  return IsOnBoard(midRow, midCol) && !IsOccupied(player, midRow, midCol) &&
-         IsOccupied(cpu, midRow, midCol) && IsOnBoard(landRow, landCol) &&
-         !IsOccupied(player, landRow, landCol) && !IsOccupied(cpu, landRow, landCol);
+  return HasShortJump(row, col, colStep, rowStep) &&
+         !IsOccupied(player, row + rowStep, col + colStep);
 }
 
 // A king captures along a diagonal when the first piece met is a computer piece with an empty
