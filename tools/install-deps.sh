@@ -7,8 +7,8 @@
 # Chromium with npm for its browser test; "test" adds to all of them the test tools: GoogleTest,
 # Google Benchmark, clang with libFuzzer, a private X server with its tools, Wine, Chromium, the
 # accessibility bus with its Python client and Orca, the desktop-file validators, the packaging
-# tools, xmllint (which reads the Windows program's manifest) and diffoscope, which shows how two
-# builds of a package differ.
+# tools, xmllint (which reads the Windows program's manifest), jq (with which the test scripts read
+# facts.json) and diffoscope, which shows how two builds of a package differ.
 set -euo pipefail
 
 run_packages=(
@@ -39,7 +39,7 @@ fi
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool x11-utils xrestop imagemagick openbox sox libxml2-utils
+  xvfb xdotool x11-utils xrestop imagemagick openbox sox libxml2-utils jq
   desktop-file-utils appstream lintian weston qt6-wayland
   dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 orca
   wine wine64

@@ -1,37 +1,35 @@
 #!/usr/bin/python3
 """Cuts the score panel's web font: Liberation Serif Bold Italic reduced to the glyphs the panel
-draws, the heading and the two count lines of render/appearance.h with every decimal digit and the
-minus sign, as WOFF2. The font's licence reserves the name Liberation, so the cut face is renamed.
-Debian's fonttools and python3-brotli:
+draws, the heading and the two count lines declared in facts.json with every decimal digit and
+the minus sign, as WOFF2. The font's licence reserves the name Liberation, so the cut face is
+renamed. Debian's fonttools and python3-brotli:
 
-    make_score_font.py APPEARANCE_H SOURCE_TTF FAMILY OUTPUT_WOFF2
+    make_score_font.py FACTS_JSON SOURCE_TTF FAMILY OUTPUT_WOFF2
 """
 
-import re
+import json
 import sys
 
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-# The panel's texts, named in render/appearance.h; printf's conversion takes a signed decimal.
-TEXTS = ("kHeading", "kPlayerLine", "kCpuLine")
+# The panel's texts, as facts.json names them; printf's conversion takes a signed decimal.
+TEXTS = ("scoreHeading", "scorePlayerLine", "scoreCpuLine")
 NUMBER = "0123456789-"
 STYLE = "Bold Italic"
 
 
-def panel_characters(appearance):
-    source = open(appearance, encoding="utf-8").read()
+def panel_characters(facts):
+    with open(facts, encoding="utf-8") as file:
+        appearance = json.load(file)["appearance"]
     characters = set(NUMBER)
     for name in TEXTS:
-        found = re.search(name + r' = "([^"]*)";', source)
-        if not found:
-            sys.exit(f"{appearance} has no {name}")
-        characters.update(found.group(1).replace("%d", ""))
+        characters.update(appearance[name].replace("%d", ""))
     return "".join(sorted(characters))
 
 
 def main():
-    appearance, source, family, output = sys.argv[1:]
+    facts, source, family, output = sys.argv[1:]
     options = subset.Options()
     options.flavor = "woff2"
     options.layout_features = ["kern"]
@@ -41,7 +39,7 @@ def main():
     # The source's own date stays, so the same source cuts the same bytes.
     font = TTFont(source, recalcTimestamp=False)
     subsetter = subset.Subsetter(options)
-    subsetter.populate(text=panel_characters(appearance))
+    subsetter.populate(text=panel_characters(facts))
     subsetter.subset(font)
     # Family, unique id, full name, PostScript name and typographic family.
     names = {

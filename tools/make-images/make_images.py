@@ -10,34 +10,30 @@ Windows picks from, in app/win32/:
     python3 tools/make-images/make_images.py
 """
 
+import json
 import math
 import os
-import re
 import struct
 import zlib
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
 
-def source_fact(path, pattern):
-    """The first group of pattern in a file of the game's source, where the fact is defined."""
-    with open(os.path.join(ROOT, path), encoding="utf-8") as source:
-        found = re.search(pattern, source.read(), re.MULTILINE)
-    if found is None:
-        raise SystemExit(f"{path} defines no {pattern}")
-    return found.group(1)
+# The facts the game's build reads as well: its desktop id and the colours of its frame.
+with open(os.path.join(ROOT, "facts.json"), encoding="utf-8") as facts_file:
+    FACTS = json.load(facts_file)
 
 
 def source_colour(name):
-    """A colour of the frame, as (red, green, blue), from render/appearance.h."""
-    value = int(source_fact("render/appearance.h", rf"\b{name} = 0xFF([0-9A-Fa-f]{{6}});"), 16)
+    """A colour of the frame, as (red, green, blue), from facts.json."""
+    value = int(FACTS["appearance"]["colours"][name][1:], 16)
     return (value >> 16, (value >> 8) & 0xFF, value & 0xFF)
 
 
 PIECE_SIZE = 128
 ICON_SIZE = 256
 # The desktop menu's icon: its name is the application's id, in every size the hicolor theme lists.
-DESKTOP_ICON_NAME = source_fact("CMakeLists.txt", r"^set\(KORDAVELMIX_APP_ID (\S+)\)$")
+DESKTOP_ICON_NAME = FACTS["identity"]["appId"]
 DESKTOP_ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 # The web page's icons, for the browser's app list and home screen: the icon at two sizes, and one
 # to be cut to a launcher's shape, whose icon keeps to the middle circle of 80 % of the side.
@@ -315,15 +311,16 @@ def main():
     root = ROOT
     images = os.path.join(root, "images")
     os.makedirs(images, exist_ok=True)
+    # Each piece image under the game's name for it, with its file as facts.json names it.
     pieces = {
-        "White.png": (LIGHT_BODY, LIGHT_EDGE, False),
-        "White_king.png": (LIGHT_BODY, LIGHT_EDGE, True),
-        "Black.png": (DARK_BODY, DARK_EDGE, False),
-        "Black_king.png": (DARK_BODY, DARK_EDGE, True),
+        "iwhite": (LIGHT_BODY, LIGHT_EDGE, False),
+        "iKwhite": (LIGHT_BODY, LIGHT_EDGE, True),
+        "iblack": (DARK_BODY, DARK_EDGE, False),
+        "iKblack": (DARK_BODY, DARK_EDGE, True),
     }
     for name, look in pieces.items():
         rows = render(PIECE_SIZE, lambda x, y, look=look: piece_sample(x, y, *look))
-        write_png(os.path.join(images, name), PIECE_SIZE, rows)
+        write_png(os.path.join(root, FACTS["appearance"]["pieceImages"][name]), PIECE_SIZE, rows)
     icons = {}
 
     def icon(size):
