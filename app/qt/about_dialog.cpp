@@ -6,25 +6,17 @@
 
 #include "app/common/shell.h"
 
-namespace {
-
-// The average character width is measured over the 52 Latin letters, as dialog units are defined.
-constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-constexpr int kAlphabetLength = 52;
-
-}  // namespace
-
 AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
   setWindowTitle(QString::fromUtf8(KORDAVELMIX_ABOUT_CAPTION));
 
   const QFontMetricsF metrics(font());
-  const qreal unitX = metrics.horizontalAdvance(QLatin1String(kAlphabet)) / kAlphabetLength / 4;
-  const qreal unitY = metrics.height() / 8;
-  const auto toPixels = [&](const Shell::DialogRect& r) {
-    return QRect(qRound(r.x * unitX), qRound(r.y * unitY), qRound(r.width * unitX),
-                 qRound(r.height * unitY));
+  const Shell::DialogUnits units = Shell::MeasuredDialogUnits(
+      metrics.horizontalAdvance(QLatin1String(Shell::kDialogLetters)), metrics.height());
+  const auto toPixels = [&](const Shell::DialogRect& rect) {
+    const Shell::DialogRect pixels = Shell::ToPixels(rect, units);
+    return QRect(pixels.x, pixels.y, pixels.width, pixels.height);
   };
 
   auto* icon = new QLabel(this);
@@ -43,5 +35,5 @@ AboutDialog::AboutDialog(QWidget* parent)
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-  setFixedSize(qRound(KORDAVELMIX_ABOUT_WIDTH * unitX), qRound(KORDAVELMIX_ABOUT_HEIGHT * unitY));
+  setFixedSize(toPixels({0, 0, KORDAVELMIX_ABOUT_WIDTH, KORDAVELMIX_ABOUT_HEIGHT}).size());
 }

@@ -8,7 +8,7 @@
 
 #include "app/common/access.h"
 #include "app/qt/accessibility.h"
-#include "app/qt/qt_surface.h"
+#include "app/qt/surface.h"
 #include "game/turn.h"
 #include "render/paint.h"
 

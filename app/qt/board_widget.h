@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/qt/image_cache.h"
+#include "app/qt/piece_images.h"
 
 class AccessModel;
 class BoardAnnouncer;
@@ -42,7 +42,7 @@ class BoardWidget : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  ImageCache images;
+  PieceImageCache images;
   AccessModel* access = nullptr;
   std::unique_ptr<BoardAnnouncer> announcer;
 };

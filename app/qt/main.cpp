@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/common/identity.h"
+#include "app/common/shell.h"
 #include "app/qt/accessibility.h"
 #include "app/qt/main_window.h"
 #include "app/qt/sound_player.h"
@@ -15,6 +16,6 @@ int main(int argc, char* argv[]) {
   MainWindow window(sounds);
   window.show();
   application.exec();
-  StartNewGame();
+  Shell::ResetBoardAtExit();
   return 0;
 }

@@ -69,8 +69,11 @@ void MainWindow::BuildMenu() {
   QMenu* help = menuBar()->addMenu(Text(KORDAVELMIX_MENU_HELP));
   QAction* about = help->addAction(Text(KORDAVELMIX_MENU_ABOUT), this, [this] { About(); });
   about->setObjectName(QStringLiteral("aboutAction"));
-  about->setShortcuts(
-      {QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
+  QList<QKeySequence> aboutKeys;
+  for (const char key : Shell::kAboutKeys) {
+    aboutKeys.append(QKeySequence(QKeyCombination(Qt::ALT, Qt::Key(key))));
+  }
+  about->setShortcuts(aboutKeys);
 }
 
 void MainWindow::ApplySizeRule(int width, int height) {

@@ -4,7 +4,7 @@
 #include <QMainWindow>
 
 #include "app/common/access.h"
-#include "app/qt/qt_frontend.h"
+#include "app/qt/frontend.h"
 
 class BoardWidget;
 class SoundPlayer;

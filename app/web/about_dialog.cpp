@@ -2,8 +2,6 @@
 
 #include <emscripten/emscripten.h>
 
-#include <cmath>
-
 #include "app/common/shell.h"
 
 namespace {
@@ -16,8 +14,9 @@ EM_JS(void, JsBuildAbout,
         Page.buildAbout(UTF8ToString(caption), UTF8ToString(version), UTF8ToString(copyright),
                         UTF8ToString(ok));
       });
-EM_JS(double, JsDialogUnitX, (), { return Page.dialogUnits().x; });
-EM_JS(double, JsDialogUnitY, (), { return Page.dialogUnits().y; });
+EM_JS(double, JsDialogTextWidth, (const char* text),
+      { return Page.measureDialogText(UTF8ToString(text)).width; });
+EM_JS(double, JsDialogFontHeight, (), { return Page.measureDialogText("").height; });
 EM_JS(void, JsPlaceAboutPart, (int part, int x, int y, int width, int height),
       { Page.placeAboutPart(part, x, y, width, height); });
 EM_ASYNC_JS(void, JsRunAbout, (), { await Page.runAbout(); });
@@ -27,13 +26,11 @@ bool built = false;
 void Build() {
   JsBuildAbout(KORDAVELMIX_ABOUT_CAPTION, KORDAVELMIX_ABOUT_VERSION, KORDAVELMIX_ABOUT_COPYRIGHT,
                KORDAVELMIX_OK);
-  const double unitX = JsDialogUnitX();
-  const double unitY = JsDialogUnitY();
-  const auto place = [&](int part, const Shell::DialogRect& r) {
-    JsPlaceAboutPart(part, static_cast<int>(std::lround(r.x * unitX)),
-                     static_cast<int>(std::lround(r.y * unitY)),
-                     static_cast<int>(std::lround(r.width * unitX)),
-                     static_cast<int>(std::lround(r.height * unitY)));
+  const Shell::DialogUnits units =
+      Shell::MeasuredDialogUnits(JsDialogTextWidth(Shell::kDialogLetters), JsDialogFontHeight());
+  const auto place = [&](int part, const Shell::DialogRect& rect) {
+    const Shell::DialogRect pixels = Shell::ToPixels(rect, units);
+    JsPlaceAboutPart(part, pixels.x, pixels.y, pixels.width, pixels.height);
   };
   place(Icon, Shell::kAboutIconRect);
   place(Version, Shell::kAboutVersionRect);

@@ -11,8 +11,8 @@
 #include "app/common/shell.h"
 #include "app/web/about_dialog.h"
 #include "app/web/accessibility.h"
-#include "app/web/canvas_surface.h"
-#include "app/web/web_frontend.h"
+#include "app/web/frontend.h"
+#include "app/web/surface.h"
 #include "game/board.h"
 #include "game/turn.h"
 #include "render/paint.h"
@@ -21,20 +21,17 @@ namespace {
 
 enum Command : int { NewGame = 1, Exit = 2, About = 3 };
 
-// Keyboard shortcuts by the character typed, with Alt held.
-struct Shortcut {
-  char character;
-  Command command;
-};
-constexpr Shortcut kShortcuts[] = {{'?', About}, {'/', About}};
-
 // Game pixels per CSS pixel (below 1 where the client area is scaled down to fit), and device
 // pixels per CSS pixel.
 double scale = 1.0;
 double devicePixels = 1.0;
 
-// The access model, through which the pointer and the board's keys reach the game.
-AccessModel* access = nullptr;
+// The game's seam for the page's lifetime (the runtime stays up after main returns): the access
+// model, through which the pointer and the board's keys reach the game, in front of the page's own
+// seam and with the live region as its announcer.
+WebFrontend frontend;
+LiveRegion liveRegion;
+AccessModel access(frontend, liveRegion);
 
 EM_JS(int, JsAddMenu, (const char* title), { return Page.addMenu(UTF8ToString(title)); });
 EM_JS(void, JsAddMenuItem, (int menu, const char* text, int command),
@@ -73,23 +70,22 @@ LParam PointParam(double x, double y) {
 void AskForNewGame() {
   if (AskYesNo(KORDAVELMIX_NEW_GAME_QUESTION, KORDAVELMIX_NEW_GAME_CAPTION)) {
     StartNewGame();
-    access->NewGame();
+    access.NewGame();
   }
   RequestRepaint();
 }
 
 // A page cannot close a browser tab it did not open; an installed app's window it can. Where it
-// stays open, the page says that the game has ended and offers to start it again. The board is
-// reset as the desktop program resets it when its window closes.
+// stays open, the page says that the game has ended and offers to start it again.
 void ExitGame() {
-  StartNewGame();
+  Shell::ResetBoardAtExit();
   JsEndGame(KORDAVELMIX_EXITED, KORDAVELMIX_PLAY_AGAIN);
 }
 
 }  // namespace
 
-void BuildMainWindow(AccessModel& model) {
-  access = &model;
+void BuildMainWindow() {
+  SetFrontend(&access);
   const int game = JsAddMenu(MenuText(KORDAVELMIX_MENU_GAME).c_str());
   JsAddMenuItem(game, MenuText(KORDAVELMIX_MENU_NEW_GAME).c_str(), NewGame);
   JsAddSeparator(game);
@@ -128,29 +124,29 @@ EMSCRIPTEN_KEEPALIVE void WebResize(double width, double height, double devicePi
 }
 
 EMSCRIPTEN_KEEPALIVE void WebPointerDown(double x, double y) {
-  access->PointerDown(PointParam(x, y));
+  access.PointerDown(PointParam(x, y));
 }
 
 EMSCRIPTEN_KEEPALIVE void WebPointerMove(double x, double y) {
-  access->PointerMove(PointParam(x, y));
+  access.PointerMove(PointParam(x, y));
 }
 
 EMSCRIPTEN_KEEPALIVE void WebPointerUp(double x, double y) {
-  access->PointerUp(PointParam(x, y));
+  access.PointerUp(PointParam(x, y));
 }
 
 EMSCRIPTEN_KEEPALIVE void WebKey(int key) {
   if (key >= static_cast<int>(BoardKey::Up) && key <= static_cast<int>(BoardKey::Escape)) {
-    access->Key(static_cast<BoardKey>(key));
+    access.Key(static_cast<BoardKey>(key));
   }
 }
 
 EMSCRIPTEN_KEEPALIVE void WebSquare(int row, int col, bool activate) {
-  access->MoveCursorTo({row, col}, activate);
+  access.MoveCursorTo({row, col}, activate);
 }
 
 EMSCRIPTEN_KEEPALIVE void WebBoardFocus(bool focused, bool byKeyboard) {
-  access->FocusChanged(focused, byKeyboard);
+  access.FocusChanged(focused, byKeyboard);
 }
 
 EMSCRIPTEN_KEEPALIVE void WebCommand(int command) {
@@ -170,9 +166,9 @@ EMSCRIPTEN_KEEPALIVE void WebCommand(int command) {
 }
 
 EMSCRIPTEN_KEEPALIVE int WebShortcut(int character, bool alt) {
-  for (const Shortcut& shortcut : kShortcuts) {
-    if (alt && character == shortcut.character) {
-      return shortcut.command;
+  for (const char key : Shell::kAboutKeys) {
+    if (alt && character == key) {
+      return About;
     }
   }
   return 0;
@@ -180,8 +176,8 @@ EMSCRIPTEN_KEEPALIVE int WebShortcut(int character, bool alt) {
 
 EMSCRIPTEN_KEEPALIVE void WebPaint() {
   CanvasTarget target(scale * devicePixels);
-  const Cell cursor = access->Cursor();
-  PaintMainWindow(target, access->CursorShown() ? &cursor : nullptr);
-  UpdateBoardAccess(*access);
+  const Cell cursor = access.Cursor();
+  PaintMainWindow(target, access.CursorShown() ? &cursor : nullptr);
+  UpdateBoardAccess(access);
 }
 }

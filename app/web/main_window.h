@@ -1,12 +1,12 @@
 // The game's one window in a browser: the page with its menu bar and the canvas as the client area.
 #pragma once
 
-class AccessModel;
-
 // Builds the menu bar, Игра (New game, a separator, Exit) and Справка (About), with their
-// commands, names the dialogs' close boxes, and builds the board for assistive technology, whose
-// input goes through the access model; Alt+"?" and Alt+"/" open the About box.
-void BuildMainWindow(AccessModel& access);
+// commands, names the dialogs' close boxes, and builds the board for assistive technology;
+// Alt+"?" and Alt+"/" open the About box. From then on the access model is the game's seam, in
+// front of the page's own: the pointer and the board's keys go through it, and the turn's words go
+// to the live region.
+void BuildMainWindow();
 
 // The page calls these, and only these, with the events of the canvas, the keyboard, the menu and
 // the window. Coordinates are CSS pixels from the canvas's top-left corner. The calls that may

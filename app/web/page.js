@@ -522,16 +522,17 @@ var Page = (() => {
       about.querySelector('.copyright').textContent = copyright;
       about.querySelector('.body button').textContent = ok;
     },
-    // The dialog font's units: a quarter of its average Latin letter's width, an eighth of its
-    // height.
-    dialogUnits() {
+    // A text's width in the dialog font, and the font's height, from which the program works out
+    // the dialog units.
+    measureDialogText(text) {
       const style = getComputedStyle(about);
       const measure = document.createElement('canvas').getContext('2d');
       measure.font = `${style.fontSize} ${style.fontFamily}`;
-      const letters = 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz';
-      const metrics = measure.measureText(letters);
-      const height = metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent;
-      return {x: metrics.width / letters.length / 4, y: height / 8};
+      const metrics = measure.measureText(text);
+      return {
+        width: metrics.width,
+        height: metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent,
+      };
     },
     // Part -1 is the box's client area; 0 to 3 the icon, the two lines and the button.
     placeAboutPart(part, x, y, width, height) {

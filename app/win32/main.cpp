@@ -1,10 +1,7 @@
-#include "app/common/access.h"
-#include "app/win32/accessibility.h"
+#include "app/common/shell.h"
 #include "app/win32/gdiplus_api.h"
 #include "app/win32/main_window.h"
 #include "app/win32/resource.h"
-#include "app/win32/win32_frontend.h"
-#include "game/board.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
   // GDI+ stays started until the process ends.
@@ -14,12 +11,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
 
   // The client area's accessible object is handed to screen readers through COM.
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  // The access model is the game's seam, in front of the window's own.
-  Win32Frontend frontend;
-  LiveRegion liveRegion;
-  AccessModel access(frontend, liveRegion);
-  SetFrontend(&access);
-  UseAccessModel(access);
   LoadStringW(instance, IDS_APP_TITLE, windowTitle, kMaxLoadString);
   LoadStringW(instance, IDC_KORDAVELMIX, windowClassName, kMaxLoadString);
   RegisterMainWindowClass(instance);
@@ -36,8 +27,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showMode) {
       DispatchMessageW(&message);
     }
   }
-  StartNewGame();
-  SetFrontend(nullptr);
+  Shell::ResetBoardAtExit();
   CoUninitialize();
   return static_cast<int>(message.wParam);
 }

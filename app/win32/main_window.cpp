@@ -5,9 +5,10 @@
 #include "app/win32/about_dialog.h"
 #include "app/win32/accessibility.h"
 #include "app/win32/display_scale.h"
-#include "app/win32/gdiplus_surface.h"
+#include "app/win32/frontend.h"
 #include "app/win32/piece_images.h"
 #include "app/win32/resource.h"
+#include "app/win32/surface.h"
 #include "app/win32/wide_text.h"
 #include "game/board.h"
 #include "game/frontend.h"
@@ -26,7 +27,11 @@ namespace {
 DisplayScale windowScale;
 // The piece images of the window's frames, kept while the window lives.
 PieceImageCache pieceImages;
-AccessModel* access = nullptr;
+// The game's seam while the window lives: the access model, in front of the window's own seam and
+// with the live region as its announcer.
+Win32Frontend frontend;
+LiveRegion liveRegion;
+AccessModel access(frontend, liveRegion);
 
 // The window opens with the board at its first size and the panel at its narrowest, both as large
 // on the display as they are at 96 dpi.
@@ -70,8 +75,8 @@ void Paint(HWND window) {
   HDC dc = BeginPaint(window, &ps);
   {
     MemoryDcTarget target(dc, windowScale, pieceImages);
-    const Cell cursor = access->Cursor();
-    PaintMainWindow(target, access->CursorShown() ? &cursor : nullptr);
+    const Cell cursor = access.Cursor();
+    PaintMainWindow(target, access.CursorShown() ? &cursor : nullptr);
   }
   EndPaint(window, &ps);
   TellBoardChanges();
@@ -83,7 +88,7 @@ void AskForNewGame(HWND window) {
                   Widen(KORDAVELMIX_NEW_GAME_CAPTION).c_str(), MB_YESNO | MB_ICONQUESTION);
   if (answer == IDYES) {
     StartNewGame();
-    access->NewGame();
+    access.NewGame();
   }
   RequestRepaint();
 }
@@ -92,7 +97,7 @@ void AskForNewGame(HWND window) {
 // the pointer is by then: off the window it is a drop off the board, refused as such, and the
 // piece does not stay stuck to the pointer.
 void PressLeftButton(HWND window, LPARAM lParam) {
-  access->PointerDown(windowScale.ToLogicalPoint(lParam));
+  access.PointerDown(windowScale.ToLogicalPoint(lParam));
   if (theBoard.dragState == Dragging) {
     SetCapture(window);
   }
@@ -102,7 +107,7 @@ void ReleaseLeftButton(HWND window, LPARAM lParam) {
   if (GetCapture() == window) {
     ReleaseCapture();
   }
-  access->PointerUp(windowScale.ToLogicalPoint(lParam));
+  access.PointerUp(windowScale.ToLogicalPoint(lParam));
 }
 
 // The board's keys, without Alt or Ctrl, which leave the key to the menu and the shortcuts; true
@@ -135,21 +140,17 @@ bool PressKey(WPARAM key) {
     default:
       return false;
   }
-  return access->Key(boardKey);
+  return access.Key(boardKey);
 }
 
 void ActivateSquare(WPARAM child) {
   const LONG square = static_cast<LONG>(child) - kFirstSquareChild;
   if (square >= 0 && square < kBoardSide * kBoardSide) {
-    access->MoveCursorTo({square / kBoardSide, square % kBoardSide}, true);
+    access.MoveCursorTo({square / kBoardSide, square % kBoardSide}, true);
   }
 }
 
 }  // namespace
-
-void UseAccessModel(AccessModel& model) {
-  access = &model;
-}
 
 ATOM RegisterMainWindowClass(HINSTANCE instance) {
   WNDCLASSEXW wcex{};
@@ -181,8 +182,9 @@ bool CreateMainWindow(HINSTANCE instance, int showMode) {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
+      SetFrontend(&access);
       PlaceWindow(window);
-      ConnectBoardAccessible(window, *access, windowScale);
+      ConnectBoardAccessible(window, access, windowScale);
       return 0;
     case WM_GETOBJECT:
       if (const LRESULT object = AnswerGetObject(wParam, lParam); object != 0) {
@@ -213,7 +215,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
           return DefWindowProcW(window, message, wParam, lParam);
       }
     case WM_MOUSEMOVE:
-      access->PointerMove(windowScale.ToLogicalPoint(lParam));
+      access.PointerMove(windowScale.ToLogicalPoint(lParam));
       return 0;
     case WM_LBUTTONDOWN:
       PressLeftButton(window, lParam);
@@ -227,11 +229,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       }
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_SETFOCUS:
-      access->FocusChanged(true, false);
+      access.FocusChanged(true, false);
       FocusCursorCell();
       return 0;
     case WM_KILLFOCUS:
-      access->FocusChanged(false, false);
+      access.FocusChanged(false, false);
       return 0;
     case kActivateSquareMessage:
       ActivateSquare(wParam);
@@ -239,6 +241,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY:
       DisconnectBoardAccessible();
       pieceImages.Release();
+      SetFrontend(nullptr);
       PostQuitMessage(0);
       return 0;
     default:

@@ -11,18 +11,14 @@ extern HWND mainWindow;
 extern WCHAR windowTitle[kMaxLoadString];
 extern WCHAR windowClassName[kMaxLoadString];
 
-class AccessModel;
-
-// The access model the window's pointer, keys and accessibility go through; set before the window
-// is created.
-void UseAccessModel(AccessModel& access);
-
 // Registers the class of the main window: a full repaint after every size change, the program's
 // icons, the arrow cursor, the system window colour behind it and the game's menu.
 ATOM RegisterMainWindowClass(HINSTANCE instance);
 
 // Creates, shows and updates the main window, so that its first frame is painted before the
-// message loop runs; false when the window cannot be created.
+// message loop runs; false when the window cannot be created. While the window lives, the access
+// model is the game's seam, in front of the window's own: the pointer, the board's keys and
+// accessibility go through it, and the turn's words go to the live region.
 bool CreateMainWindow(HINSTANCE instance, int showMode);
 
 // Hands each message to the part of the game that handles it: the mouse, the board's keys (the

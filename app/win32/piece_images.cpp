@@ -6,32 +6,12 @@
 #include <string>
 #include <system_error>
 
-#include "app/common/data_files.h"
+#include "app/win32/data_files.h"
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
 namespace {
-
-// The folder that holds the program, where its own copy of the piece images lies.
-const std::filesystem::path& ProgramFolder() {
-  static const std::filesystem::path folder = [] {
-    std::wstring name(MAX_PATH, L'\0');
-    for (;;) {
-      const DWORD length =
-          GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
-      if (length == 0) {
-        return std::filesystem::path();
-      }
-      if (length < name.size()) {
-        name.resize(length);
-        return std::filesystem::path(name).parent_path();
-      }
-      name.resize(name.size() * 2);
-    }
-  }();
-  return folder;
-}
 
 // A PNG file starts with its signature and then its header chunk, which gives the width and the
 // height as big-endian 32-bit numbers.
@@ -110,7 +90,7 @@ PieceImageCache::Entry& PieceImageCache::EntryFor(const char* path) {
 // time has changed; forgets the image when the file has gone. A new entry is as one whose file was
 // not found, so a file found at its first use is decoded.
 void PieceImageCache::Refresh(Entry& entry) {
-  std::filesystem::path file = FindDataFile(entry.path, {ProgramFolder()});
+  std::filesystem::path file = LocateDataFile(entry.path);
   std::error_code error;
   const std::uintmax_t bytes = file.empty() ? 0 : std::filesystem::file_size(file, error);
   const std::filesystem::file_time_type modified =

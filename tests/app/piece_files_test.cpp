@@ -17,7 +17,7 @@
 
 #include "ai/cpu_player.h"
 #include "app/qt/board_widget.h"
-#include "app/qt/image_cache.h"
+#include "app/qt/piece_images.h"
 #include "game/board.h"
 #include "render/appearance.h"
 
@@ -114,7 +114,7 @@ class PieceFilesTest : public testing::Test {
 
 // Within a frame a file is looked at once; the next frame sees what the file has become.
 TEST_F(PieceFilesTest, CacheSeesAReplacedFileAtTheNextFrameAndARemovedOneDisappears) {
-  ImageCache cache;
+  PieceImageCache cache;
   cache.NewFrame();
   ASSERT_EQ(cache.Image(kWhitePath, kPieceSize).pixel(0, 0), kRed);
 
@@ -137,7 +137,7 @@ TEST_F(PieceFilesTest, CacheSeesAReplacedFileAtTheNextFrameAndARemovedOneDisappe
 TEST_F(PieceFilesTest, CacheKeepsTheDecodedImageWhileSizeAndTimeAreUnchanged) {
   const QDateTime saved = QDateTime::currentDateTime().addSecs(-60);
   Stamp(white, saved);
-  ImageCache cache;
+  PieceImageCache cache;
   cache.NewFrame();
   ASSERT_EQ(cache.Image(kWhitePath, kPieceSize).pixel(0, 0), kRed);
 
@@ -183,7 +183,7 @@ const HostileCase kHostileCases[] = {
      },
      true},
     {"ClaimsHundredThousandSquared", DecompressionBomb, true},
-    {"LargerThanAnyPieceNeeds", [] { return Png(kRed, ImageCache::kMaxSide + 1, 1); }, true},
+    {"LargerThanAnyPieceNeeds", [] { return Png(kRed, PieceImageCache::kMaxSide + 1, 1); }, true},
 };
 
 class HostileFileTest : public PieceFilesTest, public testing::WithParamInterface<HostileCase> {};
@@ -195,7 +195,7 @@ TEST_P(HostileFileTest, IsRefusedAndOnlyThePiecesUsingItGoUndrawn) {
 
   qtMessages = 0;
   const QtMessageHandler previous = qInstallMessageHandler(CountQtMessage);
-  ImageCache cache;
+  PieceImageCache cache;
   cache.NewFrame();
   const bool refused = cache.Image(kWhitePath, kPieceSize).isNull();
   qInstallMessageHandler(previous);

@@ -1,4 +1,4 @@
-#include "app/qt/qt_surface.h"
+#include "app/qt/surface.h"
 
 #include <gtest/gtest.h>
 

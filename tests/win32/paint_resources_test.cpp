@@ -13,7 +13,7 @@
 
 #include "ai/cpu_player.h"
 #include "app/win32/display_scale.h"
-#include "app/win32/gdiplus_surface.h"
+#include "app/win32/surface.h"
 #include "app/win32/piece_images.h"
 #include "game/board.h"
 #include "render/appearance.h"

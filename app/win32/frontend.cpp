@@ -1,4 +1,4 @@
-#include "app/win32/win32_frontend.h"
+#include "app/win32/frontend.h"
 
 #include <windows.h>
 

@@ -1,15 +1,15 @@
-#include "app/qt/image_cache.h"
+#include "app/qt/piece_images.h"
 
 #include <QFileInfo>
 #include <QImageReader>
 
 #include "app/qt/data_files.h"
 
-void ImageCache::NewFrame() {
+void PieceImageCache::NewFrame() {
   ++frame;
 }
 
-const QImage& ImageCache::Image(const char* path, QSize size) {
+const QImage& PieceImageCache::Image(const char* path, QSize size) {
   // Looked up without copying the path: this runs for every piece of every frame.
   auto found = entries.find(QByteArray::fromRawData(path, static_cast<qsizetype>(qstrlen(path))));
   if (found == entries.end()) {
@@ -38,7 +38,7 @@ const QImage& ImageCache::Image(const char* path, QSize size) {
 
 // The header is read first, so that a refused file costs no more than its first bytes; only a
 // PNG of acceptable dimensions is decoded, and only one that decodes to its end is kept.
-QImage ImageCache::Decode(const QString& file) {
+QImage PieceImageCache::Decode(const QString& file) {
   QImageReader reader(file);
   if (reader.format() != "png") {
     return {};

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <optional>
 
-#include "app/qt/image_cache.h"
+#include "app/qt/piece_images.h"
 #include "render/surface.h"
 
 class QWidget;
@@ -20,7 +20,7 @@ class QtSurface : public Surface {
   // Piece images are read from their files on first use in this surface's lifetime.
   explicit QtSurface(QImage& image);
   // Piece images come from the cache, which decides when a file is read again.
-  QtSurface(QPaintDevice& device, ImageCache& images);
+  QtSurface(QPaintDevice& device, PieceImageCache& images);
 
   void FillRect(int x, int y, int width, int height, std::uint32_t argb) override;
   void DrawLine(int x1, int y1, int x2, int y2, std::uint32_t argb, float width) override;
@@ -29,8 +29,8 @@ class QtSurface : public Surface {
                 float y) override;
 
  private:
-  ImageCache ownImages;
-  ImageCache& images;
+  PieceImageCache ownImages;
+  PieceImageCache& images;
   QPainter painter;
 };
 
@@ -41,14 +41,14 @@ class QtSurface : public Surface {
 // own. The drawing works in logical pixels and stays crisp on a high-density display.
 class WidgetTarget : public WindowTarget {
  public:
-  WidgetTarget(QWidget& widget, ImageCache& images);
+  WidgetTarget(QWidget& widget, PieceImageCache& images);
 
   Surface& BeginFrame(int width, int height) override;
   void EndFrame(int width, int height) override;
 
  private:
   QWidget& widget;
-  ImageCache& images;
+  PieceImageCache& images;
   QImage none;
   std::optional<QtSurface> surface;
 };

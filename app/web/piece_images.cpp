@@ -1,4 +1,4 @@
-#include "app/web/page_assets.h"
+#include "app/web/piece_images.h"
 
 #include <emscripten/emscripten.h>
 

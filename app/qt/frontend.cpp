@@ -1,4 +1,4 @@
-#include "app/qt/qt_frontend.h"
+#include "app/qt/frontend.h"
 
 #include <QMessageBox>
 #include <QPushButton>

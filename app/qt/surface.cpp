@@ -1,4 +1,4 @@
-#include "app/qt/qt_surface.h"
+#include "app/qt/surface.h"
 
 #include <QColor>
 #include <QFont>
@@ -18,7 +18,7 @@ QColor Colour(std::uint32_t argb) {
 
 QtSurface::QtSurface(QImage& image) : QtSurface(image, ownImages) {}
 
-QtSurface::QtSurface(QPaintDevice& device, ImageCache& imageCache) : images(imageCache) {
+QtSurface::QtSurface(QPaintDevice& device, PieceImageCache& imageCache) : images(imageCache) {
   if (device.width() <= 0 || device.height() <= 0) {
     return;
   }
@@ -73,7 +73,7 @@ void QtSurface::DrawText(std::string_view text, const FontSpec& font, std::uint3
                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-WidgetTarget::WidgetTarget(QWidget& target, ImageCache& imageCache)
+WidgetTarget::WidgetTarget(QWidget& target, PieceImageCache& imageCache)
     : widget(target), images(imageCache) {}
 
 // The backing store still holds the last frame. The panel fill and the squares paint over all of

@@ -1,4 +1,4 @@
-#include "app/win32/gdiplus_surface.h"
+#include "app/win32/surface.h"
 
 #include "app/win32/wide_text.h"
 

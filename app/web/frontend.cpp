@@ -1,4 +1,4 @@
-#include "app/web/web_frontend.h"
+#include "app/web/frontend.h"
 
 #include <emscripten/emscripten.h>
 

@@ -17,7 +17,7 @@
 // not a PNG, is truncated, or claims dimensions no piece needs (a small file that would decode into
 // gigabytes) is refused before or while decoding; it gives a null image, remembered until the file
 // changes, so the pieces that use it stay undrawn and the others are drawn as usual.
-class ImageCache {
+class PieceImageCache {
  public:
   // The largest width or height accepted.
   static constexpr int kMaxSide = kMaxPieceImageSide;

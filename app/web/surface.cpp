@@ -1,11 +1,11 @@
-#include "app/web/canvas_surface.h"
+#include "app/web/surface.h"
 
 #include <emscripten/emscripten.h>
 
 #include <cstring>
 #include <iterator>
 
-#include "app/web/page_assets.h"
+#include "app/web/piece_images.h"
 #include "render/appearance.h"
 #include "render/paint.h"
 
