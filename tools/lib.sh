@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # What the tools share, sourced by each: strict mode, the repository root as the working folder,
 # one degree of parallelism for every build and test run, and the build folder of a preset. Every
-# build is a preset of CMakePresets.json (cmake --list-presets lists them).
+# build is a preset of CMakePresets.json (cmake --list-presets lists them), whose base preset puts
+# each in the folder build-<preset name>.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -9,9 +10,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}
 export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
 
-# The build folder of a configure preset, as CMakePresets.json names it.
+# The build folder of a configure preset.
 preset_dir() {
-  cmake -DPRESET="$1" -P cmake/preset-dir.cmake
+  echo "$PWD/build-$1"
 }
 
 # Every time stamp inside a package is the last commit's time, so that the same commit packs the

@@ -13,10 +13,11 @@ source "$(dirname "$0")/lib.sh"
 tools/install-deps.sh debian-package
 use_commit_time
 build=${1:-$(preset_dir deb)}
+# Debian's flags for packages, every hardening feature included, in the environment, where the
+# preset takes them from.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-cmake --preset deb -B "$build" \
-  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+eval "$(dpkg-buildflags --export=sh)"
+cmake --preset deb -B "$build" >/dev/null
 cmake --build "$build"
 rm -rf "$build/package"
 cpack --config "$build/CPackConfig.cmake" -B "$build/package" >/dev/null
