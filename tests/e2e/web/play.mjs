@@ -10,7 +10,7 @@
 // site keeps the next page's tab too, opened in the background (spare).
 import {readFileSync} from 'node:fs';
 import {createRequire} from 'node:module';
-import {inflateSync} from 'node:zlib';
+import {PNG} from 'pngjs';
 
 // Every wait for the page is bounded by this many milliseconds.
 export const wait = 5000;
@@ -269,83 +269,12 @@ export const pieceAt = (board, {row, col}) => board[row][col];
 
 // How many pixels of a screenshot of the page are the page's default white.
 export async function whitePixels(page) {
-  const {data, channels} = decodePng(await page.screenshot({optimizeForSpeed: true}));
+  const {data} = PNG.sync.read(Buffer.from(await page.screenshot({optimizeForSpeed: true})));
   let count = 0;
-  for (let i = 0; i < data.length; i += channels) {
+  for (let i = 0; i < data.length; i += 4) {
     count += data[i] === 255 && data[i + 1] === 255 && data[i + 2] === 255;
   }
   return count;
-}
-
-// The samples of a PNG as the browser's screenshots are made: eight bits a sample, RGB or RGBA,
-// not interlaced; each row of the image data is unfiltered as the PNG specification tells
-// (section 9, "Filtering").
-function decodePng(png) {
-  const bytes = Buffer.from(png.buffer, png.byteOffset, png.byteLength);
-  const parts = [];
-  let header = null;
-  for (let at = 8; at < bytes.length;) {
-    const length = bytes.readUInt32BE(at);
-    const type = bytes.toString('latin1', at + 4, at + 8);
-    const body = bytes.subarray(at + 8, at + 8 + length);
-    if (type === 'IHDR') {
-      header = {
-        width: body.readUInt32BE(0),
-        height: body.readUInt32BE(4),
-        depth: body[8],
-        colourType: body[9],
-        interlace: body[12],
-      };
-    } else if (type === 'IDAT') {
-      parts.push(body);
-    }
-    at += 12 + length;
-  }
-  const channels = {2: 3, 6: 4}[header?.colourType];
-  check(
-    header && header.depth === 8 && channels && header.interlace === 0,
-    `a screenshot's PNG is not 8-bit RGB or RGBA: ${JSON.stringify(header)}`,
-  );
-  const {width, height} = header;
-  const filtered = inflateSync(Buffer.concat(parts));
-  const stride = width * channels;
-  const data = new Uint8Array(stride * height);
-  const none = new Uint8Array(stride);
-  for (let y = 0; y < height; y++) {
-    const filter = filtered[y * (stride + 1)];
-    const raw = filtered.subarray(y * (stride + 1) + 1, (y + 1) * (stride + 1));
-    const row = data.subarray(y * stride, (y + 1) * stride);
-    const up = y > 0 ? data.subarray((y - 1) * stride, y * stride) : none;
-    // Each sample is its byte plus a prediction from the sample to its left (a), the one above
-    // (b) and the one above that (c); the typed array keeps the sum modulo 256.
-    if (filter === 0) {
-      row.set(raw);
-    } else if (filter === 1) {
-      for (let x = 0; x < stride; x++) {
-        row[x] = raw[x] + (x < channels ? 0 : row[x - channels]);
-      }
-    } else if (filter === 2) {
-      for (let x = 0; x < stride; x++) {
-        row[x] = raw[x] + up[x];
-      }
-    } else if (filter === 3) {
-      for (let x = 0; x < stride; x++) {
-        row[x] = raw[x] + (((x < channels ? 0 : row[x - channels]) + up[x]) >> 1);
-      }
-    } else {
-      check(filter === 4, `a screenshot's PNG has a row of filter ${filter}`);
-      for (let x = 0; x < stride; x++) {
-        const a = x < channels ? 0 : row[x - channels];
-        const b = up[x];
-        const c = x < channels ? 0 : up[x - channels];
-        const pa = Math.abs(b - c);
-        const pb = Math.abs(a - c);
-        const pc = Math.abs(a + b - 2 * c);
-        row[x] = raw[x] + (pa <= pb && pa <= pc ? a : pb <= pc ? b : c);
-      }
-    }
-  }
-  return {width, height, channels, data};
 }
 
 // The bands of rows of the canvas below the board where the panel's text shows, top to bottom, as
