@@ -20,7 +20,8 @@ var Page = (() => {
   let ended = false;
   // An exported call that may wait for a dialog is in progress: no other input reaches the game.
   let busy = false;
-  let frameRequested = false;
+  // The animation frame requested for the next paint, or 0.
+  let frameRequest = 0;
   let shown = false;
   let images = [];
   let audio = null;
@@ -104,6 +105,16 @@ var Page = (() => {
     const right = Math.round((x + width) * pixelScale);
     const bottom = Math.round((y + height) * pixelScale);
     return [left, top, right - left, bottom - top].map((value) => value / pixelScale);
+  }
+
+  // Paints the client area and brings the board's cells for assistive technology up to date.
+  function paintFrame() {
+    frameRequest = 0;
+    _WebPaint();
+    if (!shown) {
+      shown = true;
+      firstFrameShown();
+    }
   }
 
   // Resolves after the browser has drawn the given number of frames, or after a tenth of a second
@@ -235,6 +246,13 @@ var Page = (() => {
       const words = told;
       told = null;
       await words;
+    }
+    // A frame still to be painted is painted now, so that the board's focus is on the cursor's
+    // cell when the dialog opens: keys pressed faster than the frames may have moved the cursor
+    // since the last one, and the focus returns to that cell when the dialog closes.
+    if (frameRequest !== 0) {
+      cancelAnimationFrame(frameRequest);
+      paintFrame();
     }
     defaultButtons.set(dialog, focus);
     return new Promise((resolve) => {
@@ -446,16 +464,8 @@ var Page = (() => {
       grid.style.width = grid.style.height = `${boardSide}px`;
     },
     requestFrame() {
-      if (!frameRequested) {
-        frameRequested = true;
-        requestAnimationFrame(() => {
-          frameRequested = false;
-          _WebPaint();
-          if (!shown) {
-            shown = true;
-            firstFrameShown();
-          }
-        });
+      if (frameRequest === 0) {
+        frameRequest = requestAnimationFrame(paintFrame);
       }
     },
 
