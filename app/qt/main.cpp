@@ -5,7 +5,6 @@
 #include "app/qt/accessibility.h"
 #include "app/qt/main_window.h"
 #include "app/qt/sound_player.h"
-#include "game/board.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

@@ -2,7 +2,7 @@
 #pragma once
 
 // The face the page ships for the score panel, cut down to the glyphs the panel draws, and its
-// file in the site; the build names both (app/web/CMakeLists.txt).
+// file in the site, as facts.json names them (app/web/CMakeLists.txt passes them on).
 inline constexpr const char* kScoreFontFamily = KORDAVELMIX_SCORE_FONT_FAMILY;
 inline constexpr const char* kScoreFontFile = KORDAVELMIX_SCORE_FONT_FILE;
 

@@ -13,8 +13,8 @@
 
 #include "ai/cpu_player.h"
 #include "app/win32/display_scale.h"
-#include "app/win32/surface.h"
 #include "app/win32/piece_images.h"
+#include "app/win32/surface.h"
 #include "game/board.h"
 #include "render/appearance.h"
 #include "render/paint.h"
