@@ -3,6 +3,7 @@
 # reads them too: sourced by the tools and the end-to-end tests. Sets
 #   app_id        the desktop id
 #   publisher     who makes the packages
+#   title         the game window's title
 #   piece_images  the piece images as "images/<name>.png"
 # and defines colour_rgb NAME, which prints a colour of the frame (White, Dark, Panel and the
 # others of facts.json's appearance.colours) as "red green blue".
@@ -11,6 +12,7 @@ facts_json="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/facts.json"
 
 app_id=$(jq -r .identity.appId "$facts_json")
 publisher=$(jq -r .identity.publisher "$facts_json")
+title=$(jq -r .identity.title "$facts_json")
 mapfile -t piece_images < <(jq -r '.appearance.pieceImages[]' "$facts_json")
 
 colour_rgb() {

@@ -16,6 +16,8 @@
 source "$(dirname "$0")/lib.sh"
 # shellcheck source=tools/xserver.sh
 source tools/xserver.sh
+# shellcheck source=tools/facts.sh
+source tools/facts.sh
 
 move=false
 windows=false
@@ -99,15 +101,13 @@ else
   QT_QPA_PLATFORM=xcb "$game" &
 fi
 game_pid=$!
-window=$(timeout 40 xdotool search --sync --onlyvisible --name '^Kordavelmix$' | head -1)
+window=$(timeout 40 xdotool search --sync --onlyvisible --name "^$title\$" | head -1)
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
 
 if $move; then
   # Below the menu bar, as high as the rows above the board's first light square, the board is as
   # high as the rest of the window. The player's man on row 5, column 0 steps to row 4, column 1.
-  # shellcheck source=tools/facts.sh
-  source tools/facts.sh
   light=$(colour_rgb White)
   menu=$(import -window root -crop "1x80+$((X + 2))+$Y" +repage -depth 8 txt:- |
     sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | grep -n -m1 "^$light\$" |
