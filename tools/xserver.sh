@@ -14,7 +14,10 @@
 #   with_xserver SIZE COMMAND [ARGUMENT...]
 #       runs one command, or shell function, with DISPLAY on a server of its own without a window
 #       manager, which is gone again when the command ends; the status is the command's.
+#
+# A script may give Xvfb options of its own in the array xserver_options before it starts one.
 
+xserver_options=()
 xserver_pids=()
 xserver_folder=""
 # What the shell did on exit before it started a server.
@@ -53,7 +56,7 @@ start_xserver() {
   # Xvfb writes the number of the free display it took into the pipe once it accepts clients, and
   # closes it; a server that ends at start closes it without a word.
   mkfifo "$xserver_folder/display"
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$xserver_folder/display" </dev/null \
+  Xvfb -displayfd 3 -screen 0 "${size}x24" "${xserver_options[@]}" -nolisten tcp 3>"$xserver_folder/display" </dev/null \
     >"$xserver_folder/xvfb.log" 2>&1 &
   xserver_pids+=($!)
   read -r -t 10 number <"$xserver_folder/display" || true
