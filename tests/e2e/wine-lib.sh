@@ -23,7 +23,8 @@ e2e_on_exit() {
 # Makes the prefix: no Mono or Gecko prompts, "Times New Roman" (which Wine lacks) drawn by
 # Liberation Serif, and a trace of only the calls the checks read. Needs the X server.
 make_prefix() {
-  timeout 60 wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot did not make the prefix"
+  timeout 60 wineboot -i >"$work/wineboot.log" 2>&1 ||
+    fail "wineboot did not make the prefix: $(tail -5 "$work/wineboot.log")"
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
     /d 'Liberation Serif' /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ \
