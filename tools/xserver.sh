@@ -54,10 +54,10 @@ start_xserver() {
   fi
 
   # Xvfb writes the number of the free display it took into the pipe once it accepts clients, and
-  # closes it; a server that ends at start closes it without a word. Without -noreset the server
-  # resets whenever its last client leaves and drops every connection being made meanwhile: the
-  # first xprop below, quicker than the window manager to connect, made openbox fail to open the
-  # display now and then, and a game started as an xdotool call ends could fail the same way.
+  # closes it; a server that ends at start closes it without a word. It runs with -noreset: a
+  # server that reset whenever its last client left would drop every connection being made at that
+  # moment, so that the window manager, connecting just as the first xprop below leaves, or a game
+  # started just as an xdotool call ends, would fail to open the display.
   mkfifo "$xserver_folder/display"
   Xvfb -displayfd 3 -screen 0 "${size}x24" "${xserver_options[@]}" -nolisten tcp -noreset \
     3>"$xserver_folder/display" </dev/null >"$xserver_folder/xvfb.log" 2>&1 &
