@@ -23,7 +23,7 @@
 #include "game/board.h"
 #include "render/appearance.h"
 #include "render/paint.h"
-#include "tests/app/process.h"
+#include "tests/qt/process.h"
 #include "tests/support/position.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "app/qt/main_window.h"
 #include "app/qt/sound_player.h"
 #include "game/board.h"
-#include "tests/app/process.h"
+#include "tests/qt/process.h"
 
 namespace {
 
