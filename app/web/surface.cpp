@@ -14,7 +14,7 @@ namespace {
 // CSS pixels are 1/96 inch, points 1/72.
 constexpr float kPixelsPerPoint = 96.0f / 72.0f;
 
-// The page's drawing primitives (page.js), one per element of a frame.
+// The page's drawing primitives (canvas.js), one per element of a frame.
 EM_JS(void, JsBeginFrame, (int width, int height, double scale),
       { Page.beginFrame(width, height, scale); });
 EM_JS(void, JsFillRect, (int x, int y, int width, int height, std::uint32_t argb),
