@@ -1,10 +1,12 @@
 #include "render/paint.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "ai/cpu_player.h"
 #include "game/board.h"
 #include "render/appearance.h"
+#include "render/score.h"
 #include "render/surface.h"
 
 std::int32_t boardWidth = 0;
@@ -30,24 +32,33 @@ namespace {
 
 constexpr std::uint32_t kBlankStrip = 0xFF000000;
 
+// The score panel's lines are placed from the board's right edge and the top of the window. Where
+// the panel lies below the board, they are moved by the board's side, left and down, so that they
+// stand in the panel as they stand beside the board.
+float BelowX(float x, int boardSide) {
+  return x - static_cast<float>(boardSide);
+}
+float BelowY(float y, int boardSide) {
+  return y + static_cast<float>(boardSide);
+}
+
 // A frame just inside the square's edges, on top of the piece, the path and a dragged piece.
 void FrameSquare(Surface& surface, const Cell& square, int cell) {
   const int width = std::max(kCursorMinWidth, cell / kCursorWidthDivisor);
   if (cell <= 2 * width) {
     return;
   }
-  const int x = theBoard.originX + square.col * cell;
-  const int y = theBoard.originY + square.row * cell;
+  const Rect rect = SquareRect(square.row, square.col);
+  const int x = rect.x;
+  const int y = rect.y;
   surface.FillRect(x, y, cell, width, Colour::Cursor);
   surface.FillRect(x, y + cell - width, cell, width, Colour::Cursor);
   surface.FillRect(x, y + width, width, cell - 2 * width, Colour::Cursor);
   surface.FillRect(x + cell - width, y + width, width, cell - 2 * width, Colour::Cursor);
 }
 
-// The score panel's lines are placed from the board's right edge and the top of the window. Where
-// the panel lies below the board, this surface moves them by the board's side, left and down, so
-// that they stand in the panel as they stand beside the board; the panel's lines are the only text
-// of a frame, and everything else passes through unchanged.
+// Where the panel lies below the board, this surface moves the panel's lines into it; they are the
+// only text of a frame, and everything else passes through unchanged.
 class PanelBelowSurface : public Surface {
  public:
   PanelBelowSurface(Surface& surface, int boardSide) : surface_(surface), boardSide_(boardSide) {}
@@ -63,8 +74,7 @@ class PanelBelowSurface : public Surface {
   }
   void DrawText(std::string_view text, const FontSpec& font, std::uint32_t argb, float x,
                 float y) override {
-    const auto side = static_cast<float>(boardSide_);
-    surface_.DrawText(text, font, argb, x - side, y + side);
+    surface_.DrawText(text, font, argb, BelowX(x, boardSide_), BelowY(y, boardSide_));
   }
 
  private:
@@ -74,8 +84,38 @@ class PanelBelowSurface : public Surface {
 
 }  // namespace
 
+int BoardSide() {
+  return std::min(boardWidth, boardHeight) / kBoardSide * kBoardSide;
+}
+
+Rect SquareRect(int row, int col) {
+  const int cell = theBoard.cellSize;
+  return {theBoard.originX + col * cell, theBoard.originY + row * cell, cell, cell};
+}
+
+Rect ScoreLineRect(int line) {
+  const int side = BoardSide();
+  const ScoreLine shown = ScorePanelLine(line, theBoard.playerCount, theBoard.cpuCount, side);
+  int x = shown.x;
+  int y = shown.y;
+  if (panelBelow > 0) {
+    x = static_cast<int>(BelowX(static_cast<float>(x), side));
+    y = static_cast<int>(BelowY(static_cast<float>(y), side));
+  }
+  const auto height = static_cast<int>(
+      std::ceil(static_cast<float>(shown.points) * kPixelsPerInch / kPointsPerInch));
+  return {x, y, std::max(0, clientWidth - x), height};
+}
+
+Rect PanelRect() {
+  if (panelBelow > 0) {
+    return {0, boardHeight, clientWidth, panelBelow};
+  }
+  return {boardWidth, 0, std::max(0, clientWidth - boardWidth), boardHeight};
+}
+
 void ClearBoardStrips(Surface& surface, int height) {
-  const int boardSide = std::min(boardWidth, boardHeight) / kBoardSide * kBoardSide;
+  const int boardSide = BoardSide();
   surface.FillRect(boardSide, 0, boardWidth - boardSide, height, kBlankStrip);
   surface.FillRect(0, boardSide, boardWidth, height - boardSide, kBlankStrip);
 }
@@ -84,7 +124,7 @@ void ClearBoardStrips(Surface& surface, int height) {
 // surface is not cleared: the panel fill and the squares cover all of it but the thin strips
 // right of and below the board that a cell size rounded down leaves over.
 void PaintMainWindow(WindowTarget& window, const Cell* framed) {
-  const int cell = std::min(boardWidth, boardHeight) / kBoardSide;
+  const int cell = BoardSide() / kBoardSide;
   const int height = boardHeight + panelBelow;
   Surface& surface = window.BeginFrame(clientWidth, height);
   if (panelBelow == 0) {

@@ -22,6 +22,23 @@ void SetWindowMetrics(int width, int height);
 // panel below it taking the rest of its height.
 void SetUprightWindowMetrics(int width, int height);
 
+// A rectangle of client pixels.
+struct Rect {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+
+// Where a frame puts things, for whatever must find them on the screen (assistive technology): the
+// board's side (whole cells), a square as the last frame drew it, and a score panel's line (as
+// ScorePanelLine numbers them) from its text's top-left corner to the panel's right edge, as high
+// as its font's em at 96 pixels per inch; and the panel itself, beside or below the board.
+int BoardSide();
+Rect SquareRect(int row, int col);
+Rect ScoreLineRect(int line);
+Rect PanelRect();
+
 // Composes one whole frame of the client area off-screen and shows it in one transfer. A framed
 // square (the keyboard cursor, while the keyboard is in use) gets a frame on top of everything
 // else; without one the frame is the game's alone.

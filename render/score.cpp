@@ -1,4 +1,6 @@
 // The score panel right of the board: a green heading and each side's remaining pieces in blue.
+#include "render/score.h"
+
 #include <cstdio>
 #include <string_view>
 
@@ -6,25 +8,32 @@
 #include "render/appearance.h"
 #include "render/surface.h"
 
-namespace {
-
-// Room for the longest count line: "Игрок: " is 13 bytes of UTF-8 and a 32-bit count at most 11
-// characters ("-2147483648").
-constexpr int kLineCapacity = 32;
-
-}  // namespace
+ScoreLine ScorePanelLine(int line, std::int32_t playerCount, std::int32_t cpuCount, int boardSide) {
+  ScoreLine shown{};
+  if (line == kHeadingLine) {
+    std::snprintf(shown.text, sizeof shown.text, "%s", ScorePanel::kHeading);
+    shown.x = boardSide + ScorePanel::kHeadingX;
+    shown.y = ScorePanel::kHeadingY;
+    shown.points = ScorePanel::kHeadingPoints;
+    shown.colourCode = LabelGreen;
+    return shown;
+  }
+  const bool player = line == kPlayerLine;
+  std::snprintf(shown.text, sizeof shown.text,
+                player ? ScorePanel::kPlayerLine : ScorePanel::kCpuLine,
+                player ? playerCount : cpuCount);
+  shown.x = boardSide + ScorePanel::kCountX;
+  shown.y = player ? ScorePanel::kPlayerY : ScorePanel::kCpuY;
+  shown.points = ScorePanel::kCountPoints;
+  shown.colourCode = LabelBlue;
+  return shown;
+}
 
 void Board::DrawScore(Surface& surface, int boardSide) const {
-  DrawLabel(surface, boardSide + ScorePanel::kHeadingX, ScorePanel::kHeadingY,
-            ScorePanel::kHeadingPoints, ScorePanel::kHeading, LabelGreen);
-
-  char line[kLineCapacity];
-  std::snprintf(line, sizeof line, ScorePanel::kPlayerLine, playerCount);
-  DrawLabel(surface, boardSide + ScorePanel::kCountX, ScorePanel::kPlayerY,
-            ScorePanel::kCountPoints, line, LabelBlue);
-  std::snprintf(line, sizeof line, ScorePanel::kCpuLine, cpuCount);
-  DrawLabel(surface, boardSide + ScorePanel::kCountX, ScorePanel::kCpuY, ScorePanel::kCountPoints,
-            line, LabelBlue);
+  for (int i = 0; i < kScoreLines; ++i) {
+    const ScoreLine line = ScorePanelLine(i, playerCount, cpuCount, boardSide);
+    DrawLabel(surface, line.x, line.y, line.points, line.text, line.colourCode);
+  }
 }
 
 void Board::DrawLabel(Surface& surface, int x, int y, int size, const char* text,

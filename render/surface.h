@@ -8,6 +8,10 @@
 #include <cstdint>
 #include <string_view>
 
+// Points are 1/72 inch; the game's pixels are 1/96 inch, as at a display scale of 100 %.
+inline constexpr float kPointsPerInch = 72.0f;
+inline constexpr float kPixelsPerInch = 96.0f;
+
 struct FontSpec {
   std::string_view family;
   float points;  // em size in points (1/72 inch at the surface's resolution)

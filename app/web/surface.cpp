@@ -11,8 +11,8 @@
 
 namespace {
 
-// CSS pixels are 1/96 inch, points 1/72.
-constexpr float kPixelsPerPoint = 96.0f / 72.0f;
+// A CSS pixel is one of the game's pixels.
+constexpr float kPixelsPerPoint = kPixelsPerInch / kPointsPerInch;
 
 // The page's drawing primitives (canvas.js), one per element of a frame.
 EM_JS(void, JsBeginFrame, (int width, int height, double scale),

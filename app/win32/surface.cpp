@@ -15,9 +15,6 @@ struct FamilySubstitute {
 };
 constexpr FamilySubstitute kFamilySubstitutes[] = {{"Times", L"Times New Roman"}};
 
-// Points are 1/72 inch.
-constexpr float kPointsPerInch = 72.0f;
-
 // The GDI colour of an opaque ARGB colour.
 COLORREF ColourOf(std::uint32_t argb) {
   return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);

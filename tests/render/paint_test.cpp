@@ -113,4 +113,25 @@ TEST_F(Paint, ShowsOnlyTheStepsOfTheTraceThatAreShown) {
   EXPECT_TRUE(hidden.Only("line").empty());
 }
 
+std::string Describe(const Rect& rect) {
+  return std::to_string(rect.x) + ' ' + std::to_string(rect.y) + ' ' + std::to_string(rect.width) +
+         ' ' + std::to_string(rect.height);
+}
+
+// What assistive technology is told of the frame's places matches where the frame draws: each
+// score line from its text's corner to the panel's edge, beside the board and below it.
+TEST_F(Paint, ScoreLinesAndSquaresAreFoundWhereTheyAreDrawn) {
+  SetClient(441, 441, 834);
+  PaintMainWindow(window);
+  EXPECT_EQ(Describe(SquareRect(5, 2)), "110 275 55 55");
+  EXPECT_EQ(Describe(ScoreLineRect(0)), "470 10 364 54");
+  EXPECT_EQ(Describe(ScoreLineRect(1)), "445 70 389 40");
+  EXPECT_EQ(Describe(ScoreLineRect(2)), "445 120 389 40");
+
+  SetUprightWindowMetrics(384, 800);
+  EXPECT_EQ(Describe(ScoreLineRect(0)), "30 394 354 54");
+  EXPECT_EQ(Describe(ScoreLineRect(2)), "5 504 379 40");
+  EXPECT_EQ(Describe(PanelRect()), "0 384 384 416");
+}
+
 }  // namespace
