@@ -16,6 +16,7 @@
 #include <string>
 
 #include "ai/cpu_player.h"
+#include "app/common/board_input.h"
 #include "app/qt/board_widget.h"
 #include "game/board.h"
 #include "game/turn.h"
@@ -51,7 +52,8 @@ void BM_Frame(benchmark::State& state, ClientSize size, bool dragging) {
   theCpuPlayer.steps[0] = kShownStep;
   theCpuPlayer.shownSteps = dragging ? 0 : 1;
 
-  BoardWidget widget;
+  BoardInput input;
+  BoardWidget widget(input);
   widget.resize(size.width, size.height);
   widget.show();
   // A window paints only once the platform has exposed it.

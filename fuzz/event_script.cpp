@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "ai/cpu_player.h"
-#include "app/common/access.h"
+#include "app/common/board_input.h"
 #include "game/board.h"
 #include "game/turn.h"
 #include "render/paint.h"
@@ -48,26 +48,26 @@ LParam Point(std::uint8_t opcode, ByteReader& bytes) {
 }
 
 // A frame as the front ends paint it, with the keyboard cursor framed while it is shown.
-void Paint(CountingWindow& window, const AccessModel& access) {
-  const Cell cursor = access.Cursor();
-  PaintMainWindow(window, access.CursorShown() ? &cursor : nullptr);
+void Paint(CountingWindow& window, const BoardInput& input) {
+  const Cell cursor = input.Cursor();
+  PaintMainWindow(window, input.CursorShown() ? &cursor : nullptr);
 }
 
-void BoardEventOf(std::uint8_t opcode, ByteReader& bytes, AccessModel& access) {
+void BoardEventOf(std::uint8_t opcode, ByteReader& bytes, BoardInput& input) {
   const auto event = static_cast<BoardEvent>(opcode & kEventKindMask);
   switch (event) {
     case BoardEvent::Square: {
       const std::uint8_t square = bytes.Byte();
-      access.MoveCursorTo({(square >> 3) & 7, square & 7}, (square & kActivateFlag) != 0);
+      input.MoveCursorTo({(square >> 3) & 7, square & 7}, (square & kActivateFlag) != 0);
       break;
     }
     case BoardEvent::Focus: {
       const std::uint8_t focus = bytes.Byte();
-      access.FocusChanged((focus & 1) != 0, (focus & 2) != 0);
+      input.FocusChanged((focus & 1) != 0, (focus & 2) != 0);
       break;
     }
     default:
-      access.Key(static_cast<BoardKey>(event));
+      input.Key(static_cast<BoardKey>(event));
       break;
   }
 }
@@ -117,21 +117,21 @@ const char* FindBrokenInvariant(const CountingWindow& window) {
 
 namespace {
 
-const char* FindBrokenState(const CountingWindow& window, const AccessModel& access) {
-  if (!Board::IsOnBoard(access.Cursor().row, access.Cursor().col)) {
+const char* FindBrokenState(const CountingWindow& window, const BoardInput& input) {
+  if (!Board::IsOnBoard(input.Cursor().row, input.Cursor().col)) {
     return "the keyboard cursor left the board";
   }
   return FindBrokenInvariant(window);
 }
 
 const char* PlayScript(const std::uint8_t* data, std::size_t size, CountingWindow& window,
-                       AccessModel& access, int* played) {
+                       BoardInput& input, int* played) {
   ByteReader bytes(data, size);
   while (!bytes.AtEnd()) {
     const std::uint8_t opcode = bytes.Byte();
     if ((opcode & kBoardEventFlag) != 0) {
-      BoardEventOf(opcode, bytes, access);
-      if (const char* broken = FindBrokenState(window, access)) {
+      BoardEventOf(opcode, bytes, input);
+      if (const char* broken = FindBrokenState(window, input)) {
         return broken;
       }
       ++*played;
@@ -139,13 +139,13 @@ const char* PlayScript(const std::uint8_t* data, std::size_t size, CountingWindo
     }
     switch (static_cast<EventKind>(opcode & kEventKindMask)) {
       case EventKind::Press:
-        access.PointerDown(Point(opcode, bytes));
+        input.PointerDown(Point(opcode, bytes));
         break;
       case EventKind::Move:
-        access.PointerMove(Point(opcode, bytes));
+        input.PointerMove(Point(opcode, bytes));
         break;
       case EventKind::Release:
-        access.PointerUp(Point(opcode, bytes));
+        input.PointerUp(Point(opcode, bytes));
         break;
       case EventKind::RawMouse: {
         const int handler = bytes.Byte() % 3;
@@ -156,7 +156,7 @@ const char* PlayScript(const std::uint8_t* data, std::size_t size, CountingWindo
       }
       case EventKind::NewGame:
         StartNewGame();
-        access.NewGame();
+        input.NewGame();
         break;
       case EventKind::Resize: {
         const int width = static_cast<int>(bytes.Little(2));
@@ -171,24 +171,24 @@ const char* PlayScript(const std::uint8_t* data, std::size_t size, CountingWindo
         break;
       }
       case EventKind::Paint:
-        Paint(window, access);
+        Paint(window, input);
         break;
       case EventKind::Drop: {
         const std::uint8_t from = bytes.Byte();
         const std::uint8_t to = bytes.Byte();
-        access.PointerDown(SquareByteCentre(from));
-        if (const char* broken = FindBrokenState(window, access)) {
+        input.PointerDown(SquareByteCentre(from));
+        if (const char* broken = FindBrokenState(window, input)) {
           return broken;
         }
-        access.PointerUp(SquareByteCentre(to));
-        if (const char* broken = FindBrokenState(window, access)) {
+        input.PointerUp(SquareByteCentre(to));
+        if (const char* broken = FindBrokenState(window, input)) {
           return broken;
         }
-        Paint(window, access);
+        Paint(window, input);
         break;
       }
     }
-    if (const char* broken = FindBrokenState(window, access)) {
+    if (const char* broken = FindBrokenState(window, input)) {
       return broken;
     }
     ++*played;
@@ -204,10 +204,10 @@ ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWind
     return {broken, -1};
   }
   QuietPlatform platform;
-  AccessModel access(platform, platform);
-  SetFrontend(&access);
+  SetFrontend(&platform);
+  BoardInput input;
   int played = 0;
-  const char* broken = PlayScript(data, size, window, access, &played);
+  const char* broken = PlayScript(data, size, window, input, &played);
   SetFrontend(nullptr);
   return {broken, played};
 }

@@ -1,9 +1,9 @@
 // Event scripts: a byte string read as a sequence of the window events the game can receive —
 // presses, mouse moves and releases at any point, the board's keys, a screen reader's moves of the
-// focus, new games, size changes and paints — played through the access model that every front end
-// installs, the real handlers and the real paint routine, with the game's invariants checked after
-// every event. The fuzz target feeds it arbitrary bytes; the regression tests replay the committed
-// inputs through the same reader.
+// focus, new games, size changes and paints — played through the board's input that every front
+// end routes them through, the real handlers and the real paint routine, every turn's record put
+// into words, with the game's invariants checked after every event. The fuzz target feeds it
+// arbitrary bytes; the regression tests replay the committed inputs through the same reader.
 //
 // Encoding. Each event starts with one opcode byte. With bit 4 clear, its low three bits are the
 // EventKind; with bit 4 set they are the BoardEvent. Missing bytes at the end of the input read as
@@ -70,7 +70,8 @@ void ResetToStartUp(CountingWindow& window);
 // or Dragging, and every frame well formed.
 const char* FindBrokenInvariant(const CountingWindow& window);
 
-// Starts from ResetToStartUp with a new access model installed as the seam, and plays every event
+// Starts from ResetToStartUp with a quiet platform as the seam and a new board input, and plays
+// every event
 // of the bytes, checking the invariants after each, and that the keyboard cursor stays on the
 // board; stops at the first broken one.
 ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWindow& window);

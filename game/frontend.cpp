@@ -25,3 +25,9 @@ void RequestRepaint() {
     installed->RequestRepaint();
   }
 }
+
+void TellTurn(const TurnRecord& turn) {
+  if (installed != nullptr) {
+    installed->TellTurn(turn);
+  }
+}

@@ -1,11 +1,13 @@
-// The one seam between the game and the platform it runs on. The game reports through three kinds
-// of outward call: a system sound, a modal message box and a repaint request. A front end installs
-// its implementation at start-up; tests install a recorder. With nothing installed the game is
-// silent and shows nothing.
+// The one seam between the game and the platform it runs on. The game reports through four kinds
+// of outward call: a system sound, a modal message box, a repaint request and the record of each
+// turn. A front end installs its implementation at start-up; tests install a recorder. With
+// nothing installed the game is silent and shows nothing.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
+
+struct TurnRecord;
 
 // The four sound kinds, valued as the Windows MessageBeep types they stand for.
 enum class Sound : std::uint32_t {
@@ -26,6 +28,9 @@ class Frontend {
   virtual void ShowMessage(std::string_view text, std::string_view caption) = 0;
   // Asks for the whole client area to be painted again, without erasing it first.
   virtual void RequestRepaint() = 0;
+  // What the turn of a release that ended a drag was, once it has been played and before any box
+  // that the release opens.
+  virtual void TellTurn(const TurnRecord& turn) = 0;
 };
 
 // Installs the front end (nullptr: silent). The front end must outlive its installation.
@@ -34,3 +39,4 @@ void SetFrontend(Frontend* frontend);
 void MessageBeep(Sound sound);
 void ShowMessage(std::string_view text, std::string_view caption);
 void RequestRepaint();
+void TellTurn(const TurnRecord& turn);

@@ -9,22 +9,22 @@
 #include <string_view>
 #include <vector>
 
+#include "app/common/board_input.h"
 #include "app/qt/board_widget.h"
+#include "render/paint.h"
+#include "render/score.h"
 
 namespace {
 
 constexpr int kSquares = kBoardSide * kBoardSide;
-constexpr int kScoreLines = 3;
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The square's rectangle on the screen, as the last frame drew it.
-QRect SquareOnScreen(const QWidget& board, int row, int col) {
-  const int cell = theBoard.cellSize;
-  const QPoint corner(theBoard.originX + col * cell, theBoard.originY + row * cell);
-  return {board.mapToGlobal(corner), QSize(cell, cell)};
+// A rectangle of the frame on the screen.
+QRect OnScreen(const QWidget& board, const Rect& rect) {
+  return {board.mapToGlobal(QPoint(rect.x, rect.y)), QSize(rect.width, rect.height)};
 }
 
 class BoardTable;
@@ -88,7 +88,7 @@ class BoardTable : public QAccessibleWidget {
   }
 
   BoardWidget* Board() const { return static_cast<BoardWidget*>(widget()); }
-  AccessModel* Model() const { return Board()->Access(); }
+  BoardInput& Input() const { return Board()->Input(); }
 
   int childCount() const override { return static_cast<int>(parts_.size()); }
   QAccessibleInterface* child(int index) const override {
@@ -111,10 +111,10 @@ class BoardTable : public QAccessibleWidget {
     return nullptr;
   }
   QAccessibleInterface* focusChild() const override {
-    if (!Board()->hasFocus() || Model() == nullptr) {
+    if (!Board()->hasFocus()) {
       return nullptr;
     }
-    const Cell cursor = Model()->Cursor();
+    const Cell cursor = Input().Cursor();
     return child(cursor.row * kBoardSide + cursor.col);
   }
 
@@ -146,14 +146,7 @@ QString BoardPart::text(QAccessible::Text t) const {
 
 QRect BoardPart::rect() const {
   const BoardWidget& board = *table_.Board();
-  if (IsSquare()) {
-    return SquareOnScreen(board, Row(), Col());
-  }
-  // The panel right of the board, a third of its height for each line.
-  const int side = theBoard.cellSize * kBoardSide;
-  const int line = board.height() / kScoreLines;
-  return {board.mapToGlobal(QPoint(side, line * (index_ - kSquares))),
-          QSize(board.width() - side, line)};
+  return OnScreen(board, IsSquare() ? SquareRect(Row(), Col()) : ScoreLineRect(index_ - kSquares));
 }
 
 QAccessible::State BoardPart::state() const {
@@ -165,9 +158,8 @@ QAccessible::State BoardPart::state() const {
   state.focusable = true;
   state.selectable = true;
   state.selected = IsSelected();
-  const AccessModel* model = table_.Model();
-  if (model != nullptr && table_.Board()->hasFocus()) {
-    const Cell cursor = model->Cursor();
+  if (table_.Board()->hasFocus()) {
+    const Cell cursor = table_.Input().Cursor();
     state.focused = cursor.row == Row() && cursor.col == Col();
   }
   return state;
@@ -181,9 +173,7 @@ void* BoardPart::interface_cast(QAccessible::InterfaceType type) {
 
 bool BoardPart::IsSelected() const {
   Cell held{};
-  const AccessModel* model = table_.Model();
-  return IsSquare() && model != nullptr && model->Held(&held) && held.row == Row() &&
-         held.col == Col();
+  return IsSquare() && table_.Input().Held(&held) && held.row == Row() && held.col == Col();
 }
 
 // The square is activated once the screen reader's call has returned: the move it makes may open
@@ -197,8 +187,8 @@ void BoardPart::doAction(const QString& name) {
   QMetaObject::invokeMethod(
       board,
       [board, square] {
-        if (board != nullptr && board->Access() != nullptr) {
-          board->Access()->MoveCursorTo(square, true);
+        if (board != nullptr) {
+          board->Input().MoveCursorTo(square, true);
         }
       },
       Qt::QueuedConnection);
@@ -257,11 +247,11 @@ void InstallBoardAccessibility() {
   QAccessible::installFactory(BoardAccessibilityFactory);
 }
 
-BoardAnnouncer::BoardAnnouncer(QWidget& board, const AccessModel& access)
-    : board_(board), access_(access) {}
+BoardAnnouncer::BoardAnnouncer(QWidget& board, const BoardInput& input)
+    : board_(board), input_(input) {}
 
 void BoardAnnouncer::Update() {
-  if (!QAccessible::isActive() || !report_.Update(theBoard, access_)) {
+  if (!QAccessible::isActive() || !report_.Update(theBoard, input_)) {
     return;
   }
   for (int i = 0; i < kSquares; ++i) {
@@ -284,7 +274,7 @@ void BoardAnnouncer::Update() {
 
 void BoardAnnouncer::FocusCursor() {
   if (QAccessible::isActive()) {
-    const Cell cursor = access_.Cursor();
+    const Cell cursor = input_.Cursor();
     Send(board_, QAccessible::Focus, cursor.row * kBoardSide + cursor.col);
   }
 }

@@ -1,14 +1,16 @@
 // The game for assistive technology on Qt, which the Linux desktop's screen reader (Orca) reads
-// through AT-SPI: the board widget as a table named «Доска» of 64 cells named by the access model,
-// followed by the score panel's three lines as text; the focus follows the keyboard cursor, the
-// held piece's cell is selected; and a notification that speaks the words of each turn.
+// through AT-SPI: the board widget as a table named «Доска» of 64 cells named from the board's
+// words, followed by the score panel's three lines as text; the focus follows the keyboard cursor,
+// the held piece's cell is selected; and a notification that speaks the words of each turn.
 #pragma once
 
 #include <QLabel>
 
-#include "app/common/access.h"
+#include "app/common/board_words.h"
+#include "app/common/turn_words.h"
 #include "game/board.h"
 
+class BoardInput;
 class QWidget;
 
 // A label that the player does not see (it lies under the board) and that assistive technology
@@ -30,13 +32,13 @@ void InstallBoardAccessibility();
 // while the board has the focus.
 class BoardAnnouncer {
  public:
-  BoardAnnouncer(QWidget& board, const AccessModel& access);
+  BoardAnnouncer(QWidget& board, const BoardInput& input);
   void Update();
   // The board gained the focus: a screen reader hears the cursor's cell.
   void FocusCursor();
 
  private:
   QWidget& board_;
-  const AccessModel& access_;
+  const BoardInput& input_;
   BoardReport report_;
 };

@@ -6,16 +6,12 @@
 #include <QResizeEvent>
 #include <cmath>
 
-#include "app/common/access.h"
-#include "app/qt/accessibility.h"
+#include "app/common/board_input.h"
 #include "app/qt/surface.h"
 #include "game/turn.h"
 #include "render/paint.h"
 
 namespace {
-
-// The turn controller reads no button state from wParam.
-constexpr WParam kNoButtonState = 0;
 
 // Client coordinates as the window system packs them: each truncated to an unsigned 16 bits. A
 // release outside the client area, delivered under the implicit grab, has negative or large
@@ -59,29 +55,22 @@ bool BoardKeyOf(const QKeyEvent& event, BoardKey* key) {
 
 }  // namespace
 
-BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
+BoardWidget::BoardWidget(BoardInput& input, QWidget* parent) : QWidget(parent), input_(input) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setMouseTracking(true);
-}
-
-BoardWidget::~BoardWidget() = default;
-
-void BoardWidget::SetAccess(AccessModel* model) {
-  access = model;
-  announcer = model != nullptr ? std::make_unique<BoardAnnouncer>(*this, *model) : nullptr;
-  setFocusPolicy(model != nullptr ? Qt::StrongFocus : Qt::NoFocus);
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {
-  WidgetTarget target(*this, images);
-  if (access == nullptr) {
-    PaintMainWindow(target);
-    return;
+  {
+    WidgetTarget target(*this, images);
+    const Cell cursor = input_.Cursor();
+    PaintMainWindow(target, input_.CursorShown() ? &cursor : nullptr);
   }
-  const Cell cursor = access->Cursor();
-  PaintMainWindow(target, access->CursorShown() ? &cursor : nullptr);
-  announcer->Update();
+  if (onPainted) {
+    onPainted();
+  }
 }
 
 void BoardWidget::resizeEvent(QResizeEvent* event) {
@@ -93,59 +82,40 @@ void BoardWidget::resizeEvent(QResizeEvent* event) {
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) {
-    return;
-  }
-  if (access != nullptr) {
-    access->PointerDown(PointParam(*event));
-  } else {
-    OnLButtonDown(kNoButtonState, PointParam(*event));
+  if (event->button() == Qt::LeftButton) {
+    input_.PointerDown(PointParam(*event));
   }
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
-  if (access != nullptr) {
-    access->PointerMove(PointParam(*event));
-  } else {
-    OnMouseMove(kNoButtonState, PointParam(*event));
-  }
+  input_.PointerMove(PointParam(*event));
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) {
-    return;
-  }
-  if (access != nullptr) {
-    access->PointerUp(PointParam(*event));
-  } else {
-    OnLButtonUp(kNoButtonState, PointParam(*event));
+  if (event->button() == Qt::LeftButton) {
+    input_.PointerUp(PointParam(*event));
   }
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {
   BoardKey key{};
-  if (access != nullptr && BoardKeyOf(*event, &key) && access->Key(key)) {
+  if (BoardKeyOf(*event, &key) && input_.Key(key)) {
     event->accept();
     return;
   }
   QWidget::keyPressEvent(event);
 }
 
-// A focus that Tab or Shift+Tab brought shows the cursor's frame at once, as a key would. The
-// cursor's cell is given the focus once the window's own activation and focus have been told, so
-// that a screen reader lands on the square rather than on the board.
+// A focus that Tab or Shift+Tab brought shows the cursor's frame at once, as a key would.
 void BoardWidget::focusInEvent(QFocusEvent* event) {
   QWidget::focusInEvent(event);
-  if (access == nullptr) {
-    return;
-  }
   const Qt::FocusReason reason = event->reason();
-  access->FocusChanged(true, reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason);
+  input_.FocusChanged(true, reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason);
   QMetaObject::invokeMethod(
       this,
       [this] {
-        if (announcer != nullptr && hasFocus()) {
-          announcer->FocusCursor();
+        if (onFocused && hasFocus()) {
+          onFocused();
         }
       },
       Qt::QueuedConnection);
@@ -153,7 +123,5 @@ void BoardWidget::focusInEvent(QFocusEvent* event) {
 
 void BoardWidget::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
-  if (access != nullptr) {
-    access->FocusChanged(false, false);
-  }
+  input_.FocusChanged(false, false);
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "app/common/shell.h"
+#include "app/common/turn_words.h"
 #include "app/qt/sound_player.h"
 
 namespace {
@@ -21,8 +22,9 @@ int RunModal(QDialog& dialog, QWidget& owner) {
   return result;
 }
 
-QtFrontend::QtFrontend(QWidget& ownerWindow, QWidget& boardWidget, SoundPlayer& player)
-    : owner(ownerWindow), board(boardWidget), sounds(player) {}
+QtFrontend::QtFrontend(QWidget& ownerWindow, QWidget& boardWidget, SoundPlayer& player,
+                       TurnTeller& turnTeller)
+    : owner(ownerWindow), board(boardWidget), sounds(player), teller(turnTeller) {}
 
 void QtFrontend::PlaySound(Sound sound) {
   sounds.Play(sound);
@@ -37,4 +39,8 @@ void QtFrontend::ShowMessage(std::string_view text, std::string_view caption) {
 
 void QtFrontend::RequestRepaint() {
   board.update();
+}
+
+void QtFrontend::TellTurn(const TurnRecord& turn) {
+  teller.Tell(turn);
 }

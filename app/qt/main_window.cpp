@@ -31,15 +31,18 @@ QString Text(const char* utf8) {
 }  // namespace
 
 MainWindow::MainWindow(SoundPlayer& sounds)
-    : board(new BoardWidget(this)),
-      frontend(*this, *board, sounds),
+    : board(new BoardWidget(input, this)),
       notice(new TurnNotice(this)),
-      access(frontend, *notice) {
+      teller(*notice),
+      frontend(*this, *board, sounds, teller),
+      announcer(*board, input) {
   setWindowTitle(Text(KORDAVELMIX_TITLE));
   setWindowIcon(QIcon(QString::fromLatin1(kIcon)));
   BuildMenu();
   setCentralWidget(board);
   board->onResized = [this](int width, int height) { ApplySizeRule(width, height); };
+  board->onPainted = [this] { announcer.Update(); };
+  board->onFocused = [this] { announcer.FocusCursor(); };
 
   boardWidth = kInitialBoard;
   boardHeight = kInitialBoard;
@@ -47,15 +50,15 @@ MainWindow::MainWindow(SoundPlayer& sounds)
   // the frame is corrected once its margins are known.
   move(kInitialPosition);
   resize(kInitialBoard + kMinPanelWidth, kInitialBoard);
-  board->SetAccess(&access);
   board->setFocus();
-  SetFrontend(&access);
+  SetFrontend(&frontend);
 }
 
-// The board and the notice outlive the members they use, as children of the window.
+// The board widget goes first: as a child of the window it would otherwise outlive the input and
+// the announcer it uses.
 MainWindow::~MainWindow() {
   SetFrontend(nullptr);
-  board->SetAccess(nullptr);
+  delete board;
 }
 
 void MainWindow::BuildMenu() {
@@ -127,7 +130,7 @@ void MainWindow::NewGame() {
   question.button(QMessageBox::No)->setText(Text(KORDAVELMIX_NO));
   if (RunModal(question, *this) == QMessageBox::Yes) {
     StartNewGame();
-    access.NewGame();
+    input.NewGame();
   }
   RequestRepaint();
 }

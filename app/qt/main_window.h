@@ -3,18 +3,21 @@
 
 #include <QMainWindow>
 
-#include "app/common/access.h"
+#include "app/common/board_input.h"
+#include "app/common/turn_words.h"
+#include "app/qt/accessibility.h"
 #include "app/qt/frontend.h"
 
 class BoardWidget;
 class SoundPlayer;
-class TurnNotice;
 
 // Wires the game to Qt: the board widget as the client area, the menu with New game, Exit and
 // About (also Alt+"?" and Alt+"/"), the window's place and size at start, and the size rule that
 // keeps a panel at least 350 pixels wide right of a square board as high as the client area. It
-// installs the access model, in front of its own seam, as the game's front end for its lifetime:
-// the board's keys and the pointer go through it, and the turn's words go to a notification.
+// wires the game's pieces together and installs its seam for its lifetime: the board widget's
+// pointer and keys go to the board's input, each turn's record to the teller of turns, whose words
+// go to a notification, and every frame to the announcer that keeps assistive technology told of
+// the board.
 class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(SoundPlayer& sounds);
@@ -38,8 +41,10 @@ class MainWindow : public QMainWindow {
   // them.
   bool framePlaced = false;
   bool sizeRulePending = false;
+  BoardInput input;
   BoardWidget* board;
-  QtFrontend frontend;
   TurnNotice* notice;
-  AccessModel access;
+  TurnTeller teller;
+  QtFrontend frontend;
+  BoardAnnouncer announcer;
 };

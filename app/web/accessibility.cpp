@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "app/common/board_input.h"
+#include "app/common/board_words.h"
 #include "game/board.h"
 
 namespace {
@@ -46,8 +48,8 @@ void BuildBoardAccess() {
   }
 }
 
-void UpdateBoardAccess(const AccessModel& access) {
-  if (!report.Update(theBoard, access)) {
+void UpdateBoardAccess(const BoardInput& input) {
+  if (!report.Update(theBoard, input)) {
     return;
   }
   std::string names;

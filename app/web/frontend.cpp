@@ -3,6 +3,7 @@
 #include <emscripten/emscripten.h>
 
 #include "app/common/shell.h"
+#include "app/common/turn_words.h"
 
 namespace {
 
@@ -77,6 +78,10 @@ void WebFrontend::ShowMessage(std::string_view text, std::string_view caption) {
 
 void WebFrontend::RequestRepaint() {
   JsRequestFrame();
+}
+
+void WebFrontend::TellTurn(const TurnRecord& turn) {
+  teller_.Tell(turn);
 }
 
 bool AskYesNo(std::string_view text, std::string_view caption) {

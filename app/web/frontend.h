@@ -1,10 +1,13 @@
 // The game's seam to the platform, filled in a browser: sounds synthesised with the Web Audio API,
-// message boxes as modal dialogs of the page, and repaints at the browser's next animation frame.
+// message boxes as modal dialogs of the page, repaints at the browser's next animation frame, and
+// each turn told in words.
 #pragma once
 
 #include <string_view>
 
 #include "game/frontend.h"
+
+class TurnTeller;
 
 // Each sound kind is a short tune of its own, played by the page without blocking, and silent until
 // the browser allows audio (the player's first press or key unlocks it). A message box is a modal
@@ -14,9 +17,15 @@
 // next animation frame are served by one paint.
 class WebFrontend : public Frontend {
  public:
+  explicit WebFrontend(TurnTeller& teller) : teller_(teller) {}
+
   void PlaySound(Sound sound) override;
   void ShowMessage(std::string_view text, std::string_view caption) override;
   void RequestRepaint() override;
+  void TellTurn(const TurnRecord& turn) override;
+
+ private:
+  TurnTeller& teller_;
 };
 
 // Asks a yes/no question in a modal dialog with the buttons «Да» and «Нет», waiting for the answer

@@ -7,8 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/common/access.h"
+#include "app/common/board_input.h"
 #include "app/common/shell.h"
+#include "app/common/turn_words.h"
 #include "app/web/about_dialog.h"
 #include "app/web/accessibility.h"
 #include "app/web/frontend.h"
@@ -26,12 +27,13 @@ enum Command : int { NewGame = 1, Exit = 2, About = 3 };
 double scale = 1.0;
 double devicePixels = 1.0;
 
-// The game's seam for the page's lifetime (the runtime stays up after main returns): the access
-// model, through which the pointer and the board's keys reach the game, in front of the page's own
-// seam and with the live region as its announcer.
-WebFrontend frontend;
+// The game's seam for the page's lifetime (the runtime stays up after main returns), which tells
+// each turn's words in the live region, and the board's input, through which the pointer, the
+// board's keys and a screen reader reach the game.
 LiveRegion liveRegion;
-AccessModel access(frontend, liveRegion);
+TurnTeller teller(liveRegion);
+WebFrontend frontend(teller);
+BoardInput input;
 
 EM_JS(int, JsAddMenu, (const char* title), { return Page.addMenu(UTF8ToString(title)); });
 EM_JS(void, JsAddMenuItem, (int menu, const char* text, int command),
@@ -70,7 +72,7 @@ LParam PointParam(double x, double y) {
 void AskForNewGame() {
   if (AskYesNo(KORDAVELMIX_NEW_GAME_QUESTION, KORDAVELMIX_NEW_GAME_CAPTION)) {
     StartNewGame();
-    access.NewGame();
+    input.NewGame();
   }
   RequestRepaint();
 }
@@ -85,7 +87,7 @@ void ExitGame() {
 }  // namespace
 
 void BuildMainWindow() {
-  SetFrontend(&access);
+  SetFrontend(&frontend);
   const int game = JsAddMenu(MenuText(KORDAVELMIX_MENU_GAME).c_str());
   JsAddMenuItem(game, MenuText(KORDAVELMIX_MENU_NEW_GAME).c_str(), NewGame);
   JsAddSeparator(game);
@@ -118,35 +120,34 @@ EMSCRIPTEN_KEEPALIVE void WebResize(double width, double height, double devicePi
     }
     SetWindowMetrics(clientAreaWidth, areaHeight);
   }
-  const int boardSide = std::min(boardWidth, boardHeight) / kBoardSide * kBoardSide;
-  JsPlaceCanvas(clientWidth * scale, (boardHeight + panelBelow) * scale, boardSide * scale);
+  JsPlaceCanvas(clientWidth * scale, (boardHeight + panelBelow) * scale, BoardSide() * scale);
   RequestRepaint();
 }
 
 EMSCRIPTEN_KEEPALIVE void WebPointerDown(double x, double y) {
-  access.PointerDown(PointParam(x, y));
+  input.PointerDown(PointParam(x, y));
 }
 
 EMSCRIPTEN_KEEPALIVE void WebPointerMove(double x, double y) {
-  access.PointerMove(PointParam(x, y));
+  input.PointerMove(PointParam(x, y));
 }
 
 EMSCRIPTEN_KEEPALIVE void WebPointerUp(double x, double y) {
-  access.PointerUp(PointParam(x, y));
+  input.PointerUp(PointParam(x, y));
 }
 
 EMSCRIPTEN_KEEPALIVE void WebKey(int key) {
   if (key >= static_cast<int>(BoardKey::Up) && key <= static_cast<int>(BoardKey::Escape)) {
-    access.Key(static_cast<BoardKey>(key));
+    input.Key(static_cast<BoardKey>(key));
   }
 }
 
 EMSCRIPTEN_KEEPALIVE void WebSquare(int row, int col, bool activate) {
-  access.MoveCursorTo({row, col}, activate);
+  input.MoveCursorTo({row, col}, activate);
 }
 
 EMSCRIPTEN_KEEPALIVE void WebBoardFocus(bool focused, bool byKeyboard) {
-  access.FocusChanged(focused, byKeyboard);
+  input.FocusChanged(focused, byKeyboard);
 }
 
 EMSCRIPTEN_KEEPALIVE void WebCommand(int command) {
@@ -176,8 +177,8 @@ EMSCRIPTEN_KEEPALIVE int WebShortcut(int character, bool alt) {
 
 EMSCRIPTEN_KEEPALIVE void WebPaint() {
   CanvasTarget target(scale * devicePixels);
-  const Cell cursor = access.Cursor();
-  PaintMainWindow(target, access.CursorShown() ? &cursor : nullptr);
-  UpdateBoardAccess(access);
+  const Cell cursor = input.Cursor();
+  PaintMainWindow(target, input.CursorShown() ? &cursor : nullptr);
+  UpdateBoardAccess(input);
 }
 }

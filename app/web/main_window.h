@@ -3,9 +3,9 @@
 
 // Builds the menu bar, Игра (New game, a separator, Exit) and Справка (About), with their
 // commands, names the dialogs' close boxes, and builds the board for assistive technology;
-// Alt+"?" and Alt+"/" open the About box. From then on the access model is the game's seam, in
-// front of the page's own: the pointer and the board's keys go through it, and the turn's words go
-// to the live region.
+// Alt+"?" and Alt+"/" open the About box. From then on the page's seam is the game's: the turn's
+// words go to the live region; the pointer and the board's keys reach the game through the board's
+// input.
 void BuildMainWindow();
 
 // The page calls these, and only these, with the events of the canvas, the keyboard, the menu and

@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "app/common/board_input.h"
 #include "app/win32/display_scale.h"
 #include "app/win32/wide_text.h"
 #include "game/board.h"
+#include "render/paint.h"
 // After windows.h, which they build on.
 #include <oleacc.h>
 
@@ -34,7 +36,7 @@ class BoardAccessible;
 
 // The window the object answers for and what it reads; one window, one object.
 HWND boardWindow = nullptr;
-AccessModel* model = nullptr;
+const BoardInput* input = nullptr;
 const DisplayScale* windowScale = nullptr;
 BoardAccessible* board = nullptr;
 int liveObjects = 0;
@@ -44,13 +46,26 @@ std::wstring liveWords;
 BoardReport report;
 
 LONG CursorChild() {
-  const Cell cursor = model->Cursor();
+  const Cell cursor = input->Cursor();
   return kFirstSquareChild + cursor.row * kBoardSide + cursor.col;
 }
 
 LONG HeldChild() {
   Cell held{};
-  return model->Held(&held) ? kFirstSquareChild + held.row * kBoardSide + held.col : 0;
+  return input->Held(&held) ? kFirstSquareChild + held.row * kBoardSide + held.col : 0;
+}
+
+// Where a child is drawn, in the game's pixels: a square, a line of the score panel, and for the
+// live region the whole panel.
+Rect ChildRect(LONG id) {
+  if (id < kFirstScoreChild) {
+    const int square = static_cast<int>(id - kFirstSquareChild);
+    return SquareRect(square / kBoardSide, square % kBoardSide);
+  }
+  if (id < kLiveRegionChild) {
+    return ScoreLineRect(static_cast<int>(id - kFirstScoreChild));
+  }
+  return PanelRect();
 }
 
 BSTR ToBstr(const std::wstring& text) {
@@ -230,26 +245,14 @@ class BoardAccessible final : public IAccessible {
     if (!Valid(child)) {
       return E_INVALIDARG;
     }
-    RECT client{};
-    GetClientRect(boardWindow, &client);
-    RECT area = client;
+    RECT area{};
+    GetClientRect(boardWindow, &area);
     const LONG id = child.lVal;
-    const int cell = theBoard.cellSize;
-    const int side = cell * kBoardSide;
-    if (id != CHILDID_SELF && id < kFirstScoreChild) {
-      const LONG square = id - kFirstSquareChild;
-      const int x = theBoard.originX + square % kBoardSide * cell;
-      const int y = theBoard.originY + square / kBoardSide * cell;
-      area = {windowScale->ToDevice(x), windowScale->ToDevice(y), windowScale->ToDevice(x + cell),
-              windowScale->ToDevice(y + cell)};
-    } else if (id != CHILDID_SELF) {
-      // The panel right of the board, a third of its height for each line; the live region
-      // covers the panel.
-      const LONG line = id < kLiveRegionChild ? id - kFirstScoreChild : 0;
-      const LONG lines = id < kLiveRegionChild ? kScoreChildren : 1;
-      const int panelTop = static_cast<int>(client.bottom * line / lines);
-      area = {windowScale->ToDevice(side), panelTop, client.right,
-              static_cast<int>(client.bottom * (line + 1) / lines)};
+    if (id != CHILDID_SELF) {
+      const Rect place = ChildRect(id);
+      area = {windowScale->ToDevice(place.x), windowScale->ToDevice(place.y),
+              windowScale->ToDevice(place.x + place.width),
+              windowScale->ToDevice(place.y + place.height)};
     }
     MapWindowPoints(boardWindow, nullptr, reinterpret_cast<POINT*>(&area), 2);
     *left = area.left;
@@ -276,10 +279,11 @@ class BoardAccessible final : public IAccessible {
     }
     child->vt = VT_I4;
     child->lVal = CHILDID_SELF;
-    const int cell = theBoard.cellSize;
-    if (cell > 0) {
-      const int col = (windowScale->ToLogical(point.x) - theBoard.originX) / cell;
-      const int row = (windowScale->ToLogical(point.y) - theBoard.originY) / cell;
+    if (theBoard.cellSize > 0) {
+      int col = 0;
+      int row = 0;
+      theBoard.PixelToCell(windowScale->ToLogical(point.x), windowScale->ToLogical(point.y), &col,
+                           &row);
       if (Board::IsOnBoard(row, col)) {
         child->lVal = kFirstSquareChild + row * kBoardSide + col;
       }
@@ -354,9 +358,9 @@ void LiveRegion::Announce(std::string_view words) {
   RaiseUiaNotification(liveWords);
 }
 
-void ConnectBoardAccessible(HWND window, AccessModel& access, const DisplayScale& scale) {
+void ConnectBoardAccessible(HWND window, const BoardInput& boardInput, const DisplayScale& scale) {
   boardWindow = window;
-  model = &access;
+  input = &boardInput;
   windowScale = &scale;
   board = new BoardAccessible;
   report = BoardReport();
@@ -371,7 +375,7 @@ LRESULT AnswerGetObject(WPARAM wParam, LPARAM lParam) {
 }
 
 void TellBoardChanges() {
-  if (board == nullptr || !report.Update(theBoard, *model)) {
+  if (board == nullptr || !report.Update(theBoard, *input)) {
     return;
   }
   for (int i = 0; i < kSquares; ++i) {

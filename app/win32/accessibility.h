@@ -1,17 +1,19 @@
 // The game for assistive technology on Windows, which Narrator, NVDA and JAWS read through
 // Microsoft Active Accessibility (or UI Automation, which falls back to it for a plain window):
-// the client area answers WM_GETOBJECT with an accessible table named «Доска» of 64 cells named by
-// the access model, the score panel's three lines and a live region after them; the focus follows
-// the keyboard cursor and the held piece's cell is selected; the turn's words are announced through
-// the live region and, where the system offers it, a UI Automation notification.
+// the client area answers WM_GETOBJECT with an accessible table named «Доска» of 64 cells named
+// from the board's words, the score panel's three lines and a live region after them; the focus
+// follows the keyboard cursor and the held piece's cell is selected; the turn's words are announced
+// through the live region and, where the system offers it, a UI Automation notification.
 #pragma once
 
 #include <windows.h>
 
 #include <string_view>
 
-#include "app/common/access.h"
+#include "app/common/board_words.h"
+#include "app/common/turn_words.h"
 
+class BoardInput;
 class DisplayScale;
 
 // The child ids of the client area's accessible object: the squares row by row from 1, then the
@@ -34,7 +36,7 @@ class LiveRegion : public Announcer {
 
 // Sets up the window's accessibility when it is created: its object, and the live region's
 // setting through Dynamic Annotation.
-void ConnectBoardAccessible(HWND window, AccessModel& access, const DisplayScale& scale);
+void ConnectBoardAccessible(HWND window, const BoardInput& input, const DisplayScale& scale);
 // The answer to WM_GETOBJECT: the board's object for the client area, 0 for anything else (then
 // DefWindowProc answers).
 LRESULT AnswerGetObject(WPARAM wParam, LPARAM lParam);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/common/turn_words.h"
 #include "app/win32/main_window.h"
 #include "app/win32/wide_text.h"
 
@@ -16,4 +17,8 @@ void Win32Frontend::ShowMessage(std::string_view text, std::string_view caption)
 // The whole client area, without erasing: the paint covers all of it.
 void Win32Frontend::RequestRepaint() {
   InvalidateRect(mainWindow, nullptr, FALSE);
+}
+
+void Win32Frontend::TellTurn(const TurnRecord& turn) {
+  teller_.Tell(turn);
 }

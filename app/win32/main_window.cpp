@@ -1,7 +1,8 @@
 #include "app/win32/main_window.h"
 
-#include "app/common/access.h"
+#include "app/common/board_input.h"
 #include "app/common/shell.h"
+#include "app/common/turn_words.h"
 #include "app/win32/about_dialog.h"
 #include "app/win32/accessibility.h"
 #include "app/win32/display_scale.h"
@@ -27,11 +28,12 @@ namespace {
 DisplayScale windowScale;
 // The piece images of the window's frames, kept while the window lives.
 PieceImageCache pieceImages;
-// The game's seam while the window lives: the access model, in front of the window's own seam and
-// with the live region as its announcer.
-Win32Frontend frontend;
+// The game's seam while the window lives, which tells each turn's words in the live region, and the
+// board's input, through which the mouse, the board's keys and a screen reader reach the game.
 LiveRegion liveRegion;
-AccessModel access(frontend, liveRegion);
+TurnTeller teller(liveRegion);
+Win32Frontend frontend(teller);
+BoardInput input;
 
 // The window opens with the board at its first size and the panel at its narrowest, both as large
 // on the display as they are at 96 dpi.
@@ -75,8 +77,8 @@ void Paint(HWND window) {
   HDC dc = BeginPaint(window, &ps);
   {
     MemoryDcTarget target(dc, windowScale, pieceImages);
-    const Cell cursor = access.Cursor();
-    PaintMainWindow(target, access.CursorShown() ? &cursor : nullptr);
+    const Cell cursor = input.Cursor();
+    PaintMainWindow(target, input.CursorShown() ? &cursor : nullptr);
   }
   EndPaint(window, &ps);
   TellBoardChanges();
@@ -88,7 +90,7 @@ void AskForNewGame(HWND window) {
                   Widen(KORDAVELMIX_NEW_GAME_CAPTION).c_str(), MB_YESNO | MB_ICONQUESTION);
   if (answer == IDYES) {
     StartNewGame();
-    access.NewGame();
+    input.NewGame();
   }
   RequestRepaint();
 }
@@ -97,7 +99,7 @@ void AskForNewGame(HWND window) {
 // the pointer is by then: off the window it is a drop off the board, refused as such, and the
 // piece does not stay stuck to the pointer.
 void PressLeftButton(HWND window, LPARAM lParam) {
-  access.PointerDown(windowScale.ToLogicalPoint(lParam));
+  input.PointerDown(windowScale.ToLogicalPoint(lParam));
   if (theBoard.dragState == Dragging) {
     SetCapture(window);
   }
@@ -107,7 +109,7 @@ void ReleaseLeftButton(HWND window, LPARAM lParam) {
   if (GetCapture() == window) {
     ReleaseCapture();
   }
-  access.PointerUp(windowScale.ToLogicalPoint(lParam));
+  input.PointerUp(windowScale.ToLogicalPoint(lParam));
 }
 
 // The board's keys, without Alt or Ctrl, which leave the key to the menu and the shortcuts; true
@@ -140,13 +142,13 @@ bool PressKey(WPARAM key) {
     default:
       return false;
   }
-  return access.Key(boardKey);
+  return input.Key(boardKey);
 }
 
 void ActivateSquare(WPARAM child) {
   const LONG square = static_cast<LONG>(child) - kFirstSquareChild;
   if (square >= 0 && square < kBoardSide * kBoardSide) {
-    access.MoveCursorTo({square / kBoardSide, square % kBoardSide}, true);
+    input.MoveCursorTo({square / kBoardSide, square % kBoardSide}, true);
   }
 }
 
@@ -182,9 +184,9 @@ bool CreateMainWindow(HINSTANCE instance, int showMode) {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      SetFrontend(&access);
+      SetFrontend(&frontend);
       PlaceWindow(window);
-      ConnectBoardAccessible(window, access, windowScale);
+      ConnectBoardAccessible(window, input, windowScale);
       return 0;
     case WM_GETOBJECT:
       if (const LRESULT object = AnswerGetObject(wParam, lParam); object != 0) {
@@ -215,7 +217,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
           return DefWindowProcW(window, message, wParam, lParam);
       }
     case WM_MOUSEMOVE:
-      access.PointerMove(windowScale.ToLogicalPoint(lParam));
+      input.PointerMove(windowScale.ToLogicalPoint(lParam));
       return 0;
     case WM_LBUTTONDOWN:
       PressLeftButton(window, lParam);
@@ -229,11 +231,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       }
       return DefWindowProcW(window, message, wParam, lParam);
     case WM_SETFOCUS:
-      access.FocusChanged(true, false);
+      input.FocusChanged(true, false);
       FocusCursorCell();
       return 0;
     case WM_KILLFOCUS:
-      access.FocusChanged(false, false);
+      input.FocusChanged(false, false);
       return 0;
     case kActivateSquareMessage:
       ActivateSquare(wParam);

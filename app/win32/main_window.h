@@ -16,14 +16,14 @@ extern WCHAR windowClassName[kMaxLoadString];
 ATOM RegisterMainWindowClass(HINSTANCE instance);
 
 // Creates, shows and updates the main window, so that its first frame is painted before the
-// message loop runs; false when the window cannot be created. While the window lives, the access
-// model is the game's seam, in front of the window's own: the pointer, the board's keys and
-// accessibility go through it, and the turn's words go to the live region.
+// message loop runs; false when the window cannot be created. While the window lives, its seam is
+// the game's: the turn's words go to the live region; the pointer, the board's keys and a screen
+// reader's activation reach the game through the board's input.
 bool CreateMainWindow(HINSTANCE instance, int showMode);
 
 // Hands each message to the part of the game that handles it: the mouse, the board's keys (the
 // arrows, Enter, Space, Esc) and a screen reader's activation of a square to the turn controller
-// through the access model, WM_GETOBJECT to the client area's accessible object, paints to the
+// through the board's input, WM_GETOBJECT to the client area's accessible object, paints to the
 // paint routine, menu commands to New game, Exit and About, size changes to the size
 // rule, which keeps a panel at least 350 pixels wide (at 96 dpi; as much wider as the display's
 // pixels are smaller) right of a board as high as the client area, and a move to a display of

@@ -1,11 +1,12 @@
 // The turn controller through its three mouse handlers, on theBoard and theCpuPlayer, with every
-// sound, message box and repaint request recorded in order.
+// sound, message box and repaint request recorded in order, and the record of each turn.
 
 #include "game/turn.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ai/cpu_player.h"
@@ -207,6 +208,81 @@ TEST_F(Turn, NewGameKeepsTheLastPathUntilTheNextPress) {
   EXPECT_EQ(theCpuPlayer.shownSteps, 1);
   OnLButtonDown(0, SquareCentre(4, 4));
   EXPECT_EQ(theCpuPlayer.shownSteps, 0);
+}
+
+// The record of each release that ended a drag: one per release, made before any box it opens.
+class TurnRecords : public Turn {
+ protected:
+  // The record of one move, checking that it was made once and before the release's first box.
+  TurnRecord Record(int fromRow, int fromCol, int toRow, int toCol) {
+    recorder.turns.clear();
+    recorder.whileBoxOpen = [this] { EXPECT_EQ(recorder.turns.size(), 1u); };
+    Move(fromRow, fromCol, toRow, toCol);
+    recorder.whileBoxOpen = nullptr;
+    EXPECT_EQ(recorder.turns.size(), 1u);
+    return recorder.turns.empty() ? TurnRecord{} : recorder.turns.back();
+  }
+};
+
+TEST_F(TurnRecords, RefusedDropThenAQuietMoveAndItsReply) {
+  TurnRecord turn = Record(5, 2, 5, 2);
+  EXPECT_LE(turn.result, 0);
+  EXPECT_EQ(turn.reply, 0);
+  EXPECT_EQ(turn.end, GameEnd::None);
+
+  turn = Record(5, 2, 4, 3);
+  EXPECT_EQ(std::pair(turn.from.row, turn.from.col), std::pair(5, 2));
+  EXPECT_EQ(std::pair(turn.to.row, turn.to.col), std::pair(4, 3));
+  EXPECT_EQ(turn.result, MoveCode::Moved);
+  EXPECT_FALSE(turn.crowned || turn.mustCaptureAgain || turn.cpuCrowned);
+  EXPECT_EQ(turn.reply, MakeMoveResult::Moved);
+  EXPECT_EQ(DescribeTrace(turn.steps, turn.replySteps), "2,1>3,0");
+  EXPECT_EQ(turn.taken, 0);
+  EXPECT_EQ(turn.playerCount, 12);
+  EXPECT_EQ(turn.cpuCount, 12);
+
+  OnLButtonUp(0, SquareCentre(4, 3));
+  EXPECT_EQ(recorder.turns.size(), 1u) << "a release that ended no drag has no record";
+}
+
+TEST_F(TurnRecords, CaptureThatMustGoOnForcedCaptureAndTheLastCapture) {
+  Position("w5,2 w6,1 b4,3 b2,5");
+  TurnRecord turn = Record(5, 2, 3, 4);
+  EXPECT_EQ(turn.result, MoveCode::Captured);
+  EXPECT_TRUE(turn.mustCaptureAgain);
+  EXPECT_EQ(turn.reply, 0);
+  EXPECT_EQ(turn.cpuCount, 1);
+
+  EXPECT_EQ(Record(6, 1, 5, 0).result, MoveCode::MustCapture);
+
+  turn = Record(3, 4, 1, 6);
+  EXPECT_FALSE(turn.mustCaptureAgain);
+  EXPECT_EQ(turn.cpuCount, 0);
+  EXPECT_EQ(turn.end, GameEnd::PlayerWins);
+}
+
+TEST_F(TurnRecords, CrowningsOnBothSides) {
+  Position("w1,2 w7,0 b6,5");
+  const TurnRecord turn = Record(1, 2, 0, 3);
+  EXPECT_TRUE(turn.crowned);
+  EXPECT_TRUE(turn.cpuCrowned);
+}
+
+TEST_F(TurnRecords, EachEndOfTheGame) {
+  Position("w5,0 b3,2");
+  TurnRecord turn = Record(5, 0, 4, 1);
+  EXPECT_EQ(turn.reply, MakeMoveResult::Captured);
+  EXPECT_EQ(turn.taken, 1);
+  EXPECT_EQ(turn.playerCount, 0);
+  EXPECT_EQ(turn.end, GameEnd::CpuWins);
+
+  // The computer's last man is hemmed in on the player's home row; the player can still move.
+  Position("w7,0 w7,2 w5,0 w5,2 w4,3 w5,6 b6,1");
+  EXPECT_EQ(Record(5, 6, 4, 7).end, GameEnd::CpuHasNoMove);
+
+  Position("w1,0 w1,2 w1,4 w1,6 w2,1 w2,3 w2,5 w3,6 b0,1 b0,3 b0,5 b0,7");
+  EXPECT_EQ(Record(3, 6, 2, 7).end, GameEnd::NeitherCanMove);
+  EXPECT_EQ(Record(2, 7, 1, 8).end, GameEnd::CpuWins);
 }
 
 }  // namespace

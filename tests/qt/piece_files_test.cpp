@@ -16,6 +16,7 @@
 #include <string>
 
 #include "ai/cpu_player.h"
+#include "app/common/board_input.h"
 #include "app/qt/board_widget.h"
 #include "app/qt/piece_images.h"
 #include "game/board.h"
@@ -204,7 +205,8 @@ TEST_P(HostileFileTest, IsRefusedAndOnlyThePiecesUsingItGoUndrawn) {
     EXPECT_EQ(qtMessages, 0);
   }
 
-  BoardWidget board;
+  BoardInput input;
+  BoardWidget board(input);
   board.resize(834, 441);
   board.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
@@ -227,7 +229,8 @@ INSTANTIATE_TEST_SUITE_P(PieceFiles, HostileFileTest, testing::ValuesIn(kHostile
 TEST_F(PieceFilesTest, WindowShowsAReplacedFileAtTheNextPaint) {
   StartNewGame();
   theCpuPlayer.shownSteps = 0;
-  BoardWidget board;
+  BoardInput input;
+  BoardWidget board(input);
   board.resize(834, 441);
   board.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));

@@ -37,6 +37,10 @@ void Recorder::RequestRepaint() {
   events.push_back("repaint");
 }
 
+void Recorder::TellTurn(const TurnRecord& turn) {
+  turns.push_back(turn);
+}
+
 std::vector<std::string> Recorder::Take() {
   std::vector<std::string> taken;
   taken.swap(events);

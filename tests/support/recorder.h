@@ -1,6 +1,6 @@
 // A front end for tests: it records every sound, message box and repaint request, in order, as
-// short strings ("sound exclamation", "box Ошибка: Неверный ход.\n...", "repaint"), and installs
-// itself for its lifetime.
+// short strings ("sound exclamation", "box Ошибка: Неверный ход.\n...", "repaint"), and each turn's
+// record on a list of its own; it installs itself for its lifetime.
 #pragma once
 
 #include <functional>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/frontend.h"
+#include "game/turn.h"
 
 class Recorder : public Frontend {
  public:
@@ -19,6 +20,7 @@ class Recorder : public Frontend {
   void PlaySound(Sound sound) override;
   void ShowMessage(std::string_view text, std::string_view caption) override;
   void RequestRepaint() override;
+  void TellTurn(const TurnRecord& turn) override;
 
   // The events recorded so far, which are then forgotten.
   std::vector<std::string> Take();
@@ -29,6 +31,7 @@ class Recorder : public Frontend {
   std::function<void()> whileBoxOpen;
 
   std::vector<std::string> events;
+  std::vector<TurnRecord> turns;
 };
 
 const char* SoundName(Sound sound);

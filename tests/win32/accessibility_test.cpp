@@ -9,10 +9,9 @@
 
 #include <cstdint>
 
-#include "app/common/access.h"
+#include "app/common/board_input.h"
 #include "app/win32/display_scale.h"
 #include "game/board.h"
-#include "tests/support/quiet.h"
 // After windows.h, which they build on.
 #include <oleacc.h>
 #include <psapi.h>
@@ -96,10 +95,9 @@ TEST(BoardAccessible, AThousandsFoldReadLeavesNothingBehindAndAClosedWindowsObje
   ASSERT_NE(window, nullptr);
   theBoard.NewGame();
   theBoard.cellSize = 55;
-  QuietPlatform quiet;
-  AccessModel access(quiet, quiet);
+  BoardInput input;
   const DisplayScale scale;
-  ConnectBoardAccessible(window, access, scale);
+  ConnectBoardAccessible(window, input, scale);
 
   // The object itself and every child.
   constexpr int kNames = kLiveRegionChild + 1;

@@ -1,7 +1,8 @@
-// The access model: the squares' names, the keyboard cursor playing through the turn controller as
-// the mouse does, and the words of each turn, told before any box that the same release opens.
+// The board's input and words: the squares' names, the keyboard cursor playing through the turn
+// controller as the mouse does, and the words of each turn, told before any box that the same
+// release opens.
 
-#include "app/common/access.h"
+#include "app/common/board_input.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@
 #include <vector>
 
 #include "ai/cpu_player.h"
+#include "app/common/board_words.h"
+#include "app/common/turn_words.h"
 #include "game/board.h"
 #include "tests/support/position.h"
 #include "tests/support/recorder.h"
@@ -20,14 +23,20 @@ using Events = std::vector<std::string>;
 
 constexpr int kCell = 55;
 
-// Writes the words into the recorder's log, so that their order among the boxes shows.
-class WordsRecorder : public Announcer {
+// A recorder that tells each turn as a front end does, writing the words into its log, so that
+// their order among the boxes shows.
+class TellingRecorder : public Recorder, public Announcer {
  public:
-  explicit WordsRecorder(Events& log) : log_(log) {}
-  void Announce(std::string_view words) override { log_.push_back("words " + std::string(words)); }
+  void TellTurn(const TurnRecord& turn) override {
+    Recorder::TellTurn(turn);
+    teller.Tell(turn);
+  }
+  void Announce(std::string_view words) override {
+    events.push_back("words " + std::string(words));
+  }
 
  private:
-  Events& log_;
+  TurnTeller teller{*this};
 };
 
 class Access : public testing::Test {
@@ -37,7 +46,6 @@ class Access : public testing::Test {
     theBoard.cellSize = kCell;
     theCpuPlayer.shownSteps = 0;
     theCpuPlayer.stepCount = 0;
-    SetFrontend(&model);
   }
 
   // The words and the boxes since the last call, in order; sounds and repaints left out.
@@ -57,9 +65,8 @@ class Access : public testing::Test {
     }
   }
 
-  Recorder recorder;
-  WordsRecorder words{recorder.events};
-  AccessModel model{recorder, words};
+  TellingRecorder recorder;
+  BoardInput model;
 };
 
 bool SameSquare(const Cell& a, const Cell& b) {
@@ -81,9 +88,9 @@ TEST_F(Access, NamesSquaresFromThePlayersSide) {
   EXPECT_EQ(SquareWords(theBoard, 3, 4), "e5, черная дамка");
 }
 
-// Enter picks the man up on c3, the arrows carry it to d4 under the cursor, Enter drops it there:
-// the move, its sound and the computer's answer are the mouse's.
-TEST_F(Access, KeysPlayAMoveThroughTheMouseHandlers) {
+// Enter picks the man up on c3, the arrows carry it to d4 under the cursor (drawn at its centre),
+// Enter drops it there: the move, its sound and the computer's answer are the mouse's.
+TEST_F(Access, KeysPlayAMoveAsTheMouseDoes) {
   EXPECT_TRUE(SameSquare(model.Cursor(), {5, 2}));
   model.Key(BoardKey::Activate);
   Cell held{};
@@ -225,7 +232,7 @@ TEST_F(Access, CursorIsFramedFromAKeyUntilThePointerPresses) {
   EXPECT_FALSE(model.CursorShown());
 
   model.NewGame();
-  EXPECT_TRUE(SameSquare(model.Cursor(), AccessModel::kStartCursor));
+  EXPECT_TRUE(SameSquare(model.Cursor(), BoardInput::kStartCursor));
 }
 
 }  // namespace
