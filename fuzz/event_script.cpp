@@ -1,9 +1,12 @@
 #include "fuzz/event_script.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 #include "ai/cpu_player.h"
 #include "app/common/board_input.h"
+#include "app/common/game_log.h"
 #include "game/board.h"
 #include "game/turn.h"
 #include "render/paint.h"
@@ -117,6 +120,55 @@ const char* FindBrokenInvariant(const CountingWindow& window) {
 
 namespace {
 
+// The same live pieces in the same order, each in the same state on the same square.
+bool SameSet(const PieceSet& a, const PieceSet& b) {
+  return a.count == b.count &&
+         std::memcmp(a.pieces, b.pieces,
+                     sizeof(Piece) * static_cast<std::size_t>(
+                                         std::clamp(a.count, 0, PieceSet::kCapacity))) == 0;
+}
+
+// A game brought back from a tab's storage: given bytes, or with none the game played so far,
+// which must come back as it was: the same pieces in the same order, the same score and, once a
+// drop was played, the same path shown. The platform's record follows what was brought back.
+const char* Restore(ByteReader& bytes, QuietPlatform& platform, BoardInput& input) {
+  const std::size_t size = bytes.Byte();
+  std::string stored;
+  for (std::size_t i = 0; i < size; ++i) {
+    stored += static_cast<char>(bytes.Byte());
+  }
+  const bool ownGame = size == 0;
+  if (ownGame) {
+    stored = StoredGame(platform.log, theCpuPlayer.shownSteps > 0, input.Cursor());
+  }
+  const Board before = theBoard;
+  const CpuPlayer cpuBefore = theCpuPlayer;
+  const bool played = !platform.log.Drops().empty();
+  Cell cursor{};
+  const char* fault = RestoreGame(stored, platform.log, &cursor);
+  SetFrontend(&platform);
+  if (fault == nullptr) {
+    input.MoveCursorTo(cursor, false);
+  }
+  if (!ownGame) {
+    return nullptr;
+  }
+  if (fault != nullptr) {
+    return "the game played so far, kept, could not be brought back";
+  }
+  const bool sameTrace =
+      !played ||
+      (theCpuPlayer.shownSteps == cpuBefore.shownSteps &&
+       std::memcmp(theCpuPlayer.steps, cpuBefore.steps,
+                   sizeof(MoveStep) * static_cast<std::size_t>(theCpuPlayer.shownSteps)) == 0);
+  if (!SameSet(theBoard.player, before.player) || !SameSet(theBoard.cpu, before.cpu) ||
+      theBoard.playerCount != before.playerCount || theBoard.cpuCount != before.cpuCount ||
+      !sameTrace) {
+    return "the game played so far, kept and brought back, is not as it was";
+  }
+  return nullptr;
+}
+
 const char* FindBrokenState(const CountingWindow& window, const BoardInput& input) {
   if (!Board::IsOnBoard(input.Cursor().row, input.Cursor().col)) {
     return "the keyboard cursor left the board";
@@ -125,10 +177,20 @@ const char* FindBrokenState(const CountingWindow& window, const BoardInput& inpu
 }
 
 const char* PlayScript(const std::uint8_t* data, std::size_t size, CountingWindow& window,
-                       BoardInput& input, int* played) {
+                       QuietPlatform& platform, BoardInput& input, int* played) {
   ByteReader bytes(data, size);
   while (!bytes.AtEnd()) {
     const std::uint8_t opcode = bytes.Byte();
+    if ((opcode & kRestoreFlag) != 0) {
+      if (const char* broken = Restore(bytes, platform, input)) {
+        return broken;
+      }
+      if (const char* broken = FindBrokenState(window, input)) {
+        return broken;
+      }
+      ++*played;
+      continue;
+    }
     if ((opcode & kBoardEventFlag) != 0) {
       BoardEventOf(opcode, bytes, input);
       if (const char* broken = FindBrokenState(window, input)) {
@@ -157,6 +219,7 @@ const char* PlayScript(const std::uint8_t* data, std::size_t size, CountingWindo
       case EventKind::NewGame:
         StartNewGame();
         input.NewGame();
+        platform.log.Clear();
         break;
       case EventKind::Resize: {
         const int width = static_cast<int>(bytes.Little(2));
@@ -207,7 +270,7 @@ ScriptOutcome RunScript(const std::uint8_t* data, std::size_t size, CountingWind
   SetFrontend(&platform);
   BoardInput input;
   int played = 0;
-  const char* broken = PlayScript(data, size, window, input, &played);
+  const char* broken = PlayScript(data, size, window, platform, input, &played);
   SetFrontend(nullptr);
   return {broken, played};
 }

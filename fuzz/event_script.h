@@ -5,9 +5,9 @@
 // into words, with the game's invariants checked after every event. The fuzz target feeds it
 // arbitrary bytes; the regression tests replay the committed inputs through the same reader.
 //
-// Encoding. Each event starts with one opcode byte. With bit 4 clear, its low three bits are the
-// EventKind; with bit 4 set they are the BoardEvent. Missing bytes at the end of the input read as
-// 0.
+// Encoding. Each event starts with one opcode byte. With bit 5 set it is a Restore; otherwise,
+// with bit 4 clear, its low three bits are the EventKind, and with bit 4 set they are the
+// BoardEvent. Missing bytes at the end of the input read as 0.
 //   Press, Move, Release   bit 3 of the opcode clear: x and y, 16 bits each, little-endian;
 //                          bit 3 set: one byte 00rrrccc, the centre of square (r, c) as last drawn
 //   RawMouse               one byte (handler: value % 3 = press, move, release), then wParam and
@@ -22,6 +22,9 @@
 //   Square                 one byte 0arrrccc: the focus moved to square (r, c), activated as by
 //                          Enter when a is set
 //   Focus                  one byte: bit 0 the board has the focus, bit 1 a key brought it
+//   Restore                one byte n, then n bytes: a game kept in a tab, brought back as the
+//                          page brings one back at its load; with n = 0 the game played so far,
+//                          kept and brought back, which must come back as it was
 #pragma once
 
 #include <cstddef>
@@ -47,6 +50,7 @@ inline constexpr std::uint8_t kEventKindMask = 0x07;
 inline constexpr std::uint8_t kSquarePointFlag = 0x08;
 inline constexpr std::uint8_t kUprightFlag = 0x08;
 inline constexpr std::uint8_t kBoardEventFlag = 0x10;
+inline constexpr std::uint8_t kRestoreFlag = 0x20;
 inline constexpr std::uint8_t kActivateFlag = 0x40;
 
 // The client area of the 850 × 500 window the program opens, which every script starts from.

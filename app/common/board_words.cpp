@@ -56,6 +56,15 @@ std::string SquareName(int row, int col) {
   return {static_cast<char>('a' + col), static_cast<char>('0' + kBoardSide - row)};
 }
 
+bool SquareOfName(std::string_view name, Cell* square) {
+  if (name.size() != 2 || name[0] < 'a' || name[0] >= 'a' + kBoardSide || name[1] < '1' ||
+      name[1] >= '1' + kBoardSide) {
+    return false;
+  }
+  *square = {kBoardSide - (name[1] - '0'), name[0] - 'a'};
+  return true;
+}
+
 std::string SquareWords(const Board& board, int row, int col) {
   std::string words = SquareName(row, col);
   words += ", ";

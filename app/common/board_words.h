@@ -28,10 +28,13 @@ inline constexpr std::string_view kComputer = "Компьютер: ";
 inline constexpr std::string_view kCrowned = "Дамка.";
 inline constexpr std::string_view kCaptureAgain = "Бейте дальше.";
 inline constexpr std::string_view kRefused = "Ход невозможен.";
+inline constexpr std::string_view kMoves = "Ходы";
 }  // namespace AccessText
 
 // "c3": the column's letter a-h from the player's left, the rank 1-8 from the player's edge.
 std::string SquareName(int row, int col);
+// The square a name such as "c3" names; false for any other text.
+bool SquareOfName(std::string_view name, Cell* square);
 // "c3, белая шашка": the name, then what stands there, "пусто" or "светлое поле".
 std::string SquareWords(const Board& board, int row, int col);
 // The score panel's three lines as it draws them: the heading, the player's count, the computer's.

@@ -6,18 +6,15 @@
 
 namespace {
 
-// One side's move in notation: the squares it passed through, joined by ':' for a capture and by
-// '-' for a quiet move, then a full stop.
-void AppendMove(std::string& words, std::string_view side, const Cell* squares, int count,
-                bool capture) {
-  words += side;
+std::string Notation(const Cell* squares, int count, bool capture) {
+  std::string notation;
   for (int i = 0; i < count; ++i) {
     if (i > 0) {
-      words += capture ? ':' : '-';
+      notation += capture ? ':' : '-';
     }
-    words += SquareName(squares[i].row, squares[i].col);
+    notation += SquareName(squares[i].row, squares[i].col);
   }
-  words += '.';
+  return notation;
 }
 
 void AppendSentence(std::string& words, std::string_view sentence) {
@@ -29,6 +26,24 @@ void AppendSentence(std::string& words, std::string_view sentence) {
 
 }  // namespace
 
+std::string DropNotation(const TurnRecord& turn) {
+  const Cell move[] = {turn.from, turn.to};
+  return Notation(move, 2, turn.result == MoveCode::Captured);
+}
+
+std::string ReplyNotation(const TurnRecord& turn) {
+  const int steps = std::clamp(turn.replySteps, 0, CpuPlayer::kMaxSteps);
+  if (steps == 0) {
+    return {};
+  }
+  Cell path[CpuPlayer::kMaxSteps + 1];
+  path[0] = {turn.steps[0].fromRow, turn.steps[0].fromCol};
+  for (int i = 0; i < steps; ++i) {
+    path[i + 1] = {turn.steps[i].toRow, turn.steps[i].toCol};
+  }
+  return Notation(path, steps + 1, turn.reply == MakeMoveResult::Captured);
+}
+
 std::string TurnWords(const TurnRecord& turn) {
   if (turn.result == MoveCode::MustCapture) {
     return {};
@@ -36,31 +51,26 @@ std::string TurnWords(const TurnRecord& turn) {
   if (turn.result != MoveCode::Moved && turn.result != MoveCode::Captured) {
     return std::string(AccessText::kRefused);
   }
-  std::string words;
-  const bool captured = turn.result == MoveCode::Captured;
-  const Cell move[] = {turn.from, turn.to};
-  AppendMove(words, AccessText::kPlayer, move, 2, captured);
+  std::string words(AccessText::kPlayer);
+  words += DropNotation(turn);
+  words += '.';
   if (turn.crowned) {
     AppendSentence(words, AccessText::kCrowned);
   }
   if (turn.mustCaptureAgain) {
     AppendSentence(words, AccessText::kCaptureAgain);
   }
-
-  const int steps = std::clamp(turn.replySteps, 0, CpuPlayer::kMaxSteps);
-  const bool taken = turn.reply == MakeMoveResult::Captured;
-  if (steps > 0) {
-    Cell path[CpuPlayer::kMaxSteps + 1];
-    path[0] = {turn.steps[0].fromRow, turn.steps[0].fromCol};
-    for (int i = 0; i < steps; ++i) {
-      path[i + 1] = {turn.steps[i].toRow, turn.steps[i].toCol};
-    }
+  if (const std::string reply = ReplyNotation(turn); !reply.empty()) {
     words += ' ';
-    AppendMove(words, AccessText::kComputer, path, steps + 1, taken);
+    words += AccessText::kComputer;
+    words += reply;
+    words += '.';
     if (turn.cpuCrowned) {
       AppendSentence(words, AccessText::kCrowned);
     }
   }
+  const bool captured = turn.result == MoveCode::Captured;
+  const bool taken = turn.reply == MakeMoveResult::Captured;
   if (captured || taken) {
     AppendSentence(words, ScoreWords(turn.playerCount, turn.cpuCount));
   }

@@ -7,6 +7,12 @@
 
 #include "game/turn.h"
 
+// The player's drop and the computer's reply in notation: the squares passed through, joined by ':'
+// for a capture and by '-' for a quiet move ("c3-d4", "f6:d4:b2"); the reply is empty when the
+// computer did not move.
+std::string DropNotation(const TurnRecord& turn);
+std::string ReplyNotation(const TurnRecord& turn);
+
 // "Вы: c3-d4. Компьютер: f6-e5." and the like: the player's move in notation, a crowning, a
 // capture that must go on, the computer's path, its crowning, and the score after a capture;
 // "Ход невозможен." for a refused drop; nothing for a drop refused because a capture is
