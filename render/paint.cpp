@@ -123,7 +123,7 @@ void ClearBoardStrips(Surface& surface, int height) {
 // The frame is composed whole off-screen and shown in one transfer, so a drag never flickers. The
 // surface is not cleared: the panel fill and the squares cover all of it but the thin strips
 // right of and below the board that a cell size rounded down leaves over.
-void PaintMainWindow(WindowTarget& window, const Cell* framed) {
+void PaintMainWindow(WindowTarget& window, const Cell* framed, std::span<const std::string> moves) {
   const int cell = BoardSide() / kBoardSide;
   const int height = boardHeight + panelBelow;
   Surface& surface = window.BeginFrame(clientWidth, height);
@@ -133,6 +133,7 @@ void PaintMainWindow(WindowTarget& window, const Cell* framed) {
   } else {
     surface.FillRect(0, boardHeight, clientWidth, panelBelow, Colour::Panel);
     PanelBelowSurface below(surface, cell * kBoardSide);
+    DrawMoves(below, moves, cell * kBoardSide, panelBelow);
     theBoard.DrawBoard(0, 0, cell, below, theCpuPlayer.shownSteps, theCpuPlayer.steps);
   }
   if (framed != nullptr && Board::IsOnBoard(framed->row, framed->col)) {

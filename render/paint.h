@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string>
 
 class Surface;
 class WindowTarget;
@@ -41,8 +43,10 @@ Rect PanelRect();
 
 // Composes one whole frame of the client area off-screen and shows it in one transfer. A framed
 // square (the keyboard cursor, while the keyboard is in use) gets a frame on top of everything
-// else; without one the frame is the game's alone.
-void PaintMainWindow(WindowTarget& window, const Cell* framed = nullptr);
+// else; without one the frame is the game's alone. In the upright layout the game's moves, when
+// given, stand in the panel below the score.
+void PaintMainWindow(WindowTarget& window, const Cell* framed = nullptr,
+                     std::span<const std::string> moves = {});
 
 // For a front end whose surface keeps the last frame: paints black the strips right of and below
 // the board that its whole cells leave over and that a frame does not paint, as a new surface

@@ -1,6 +1,7 @@
 // The score panel right of the board: a green heading and each side's remaining pieces in blue.
 #include "render/score.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <string_view>
 
@@ -41,4 +42,19 @@ void Board::DrawLabel(Surface& surface, int x, int y, int size, const char* text
   const FontSpec font{ScorePanel::kFontFamily, static_cast<float>(size), true, true};
   const std::uint32_t argb = colourCode == LabelGreen ? Colour::Heading : Colour::Count;
   surface.DrawText(text, font, argb, static_cast<float>(x), static_cast<float>(y));
+}
+
+void DrawMoves(Surface& surface, std::span<const std::string> moves, int boardSide,
+               int panelHeight) {
+  const int room = panelHeight - ScorePanel::kMovesY;
+  const std::size_t fit =
+      room > 0 ? static_cast<std::size_t>(room / ScorePanel::kMoveLinePixels) : 0;
+  const std::size_t first = moves.size() > fit ? moves.size() - fit : 0;
+  const FontSpec font{ScorePanel::kFontFamily, static_cast<float>(ScorePanel::kMovePoints), true,
+                      true};
+  for (std::size_t i = first; i < moves.size(); ++i) {
+    const int y = ScorePanel::kMovesY + static_cast<int>(i - first) * ScorePanel::kMoveLinePixels;
+    surface.DrawText(moves[i], font, Colour::Count,
+                     static_cast<float>(boardSide + ScorePanel::kCountX), static_cast<float>(y));
+  }
 }

@@ -134,4 +134,24 @@ TEST_F(Paint, ScoreLinesAndSquaresAreFoundWhereTheyAreDrawn) {
   EXPECT_EQ(Describe(PanelRect()), "0 384 384 416");
 }
 
+// Upright, the newest moves that fit stand below the score, the earliest scrolled away; beside the
+// board the panel shows the score alone.
+TEST_F(Paint, UprightTheNewestMovesThatFitStandBelowTheScore) {
+  std::vector<std::string> moves;
+  for (int i = 1; i <= 10; ++i) {
+    moves.push_back(std::to_string(i) + ". c3-d4");
+  }
+  SetUprightWindowMetrics(384, 800);
+  PaintMainWindow(window, nullptr, moves);
+  const Events shown = window.Only("text ");
+  ASSERT_EQ(shown.size(), 3u + 8u);
+  EXPECT_EQ(shown[0], "text 3. c3-d4|Times 20 bold italic|FF0000FF 5 554");
+  EXPECT_EQ(shown[7], "text 10. c3-d4|Times 20 bold italic|FF0000FF 5 764");
+
+  RecordingSurface beside;
+  SetWindowMetrics(834, 441);
+  PaintMainWindow(beside, nullptr, moves);
+  EXPECT_EQ(beside.Only("text ").size(), 3u);
+}
+
 }  // namespace
