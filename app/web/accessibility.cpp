@@ -7,6 +7,7 @@
 
 #include "app/common/board_input.h"
 #include "app/common/board_words.h"
+#include "app/common/game_log.h"
 #include "game/board.h"
 
 namespace {
@@ -24,16 +25,23 @@ constexpr KeyName kBoardKeys[] = {
 
 EM_JS(void, JsAnnounce, (const char* words, int length),
       { Page.announce(UTF8ToString(words, length)); });
-EM_JS(void, JsBuildBoard, (const char* name, int side),
-      { Page.buildBoard(UTF8ToString(name), side); });
+EM_JS(void, JsBuildBoard, (const char* name, int side, const char* moves),
+      { Page.buildBoard(UTF8ToString(name), side, UTF8ToString(moves)); });
 EM_JS(void, JsAddBoardKey, (const char* name, int key),
       { Page.addBoardKey(UTF8ToString(name), key); });
 EM_JS(void, JsShowBoard, (const char* names, int cursor, int held, const char* score), {
   Page.showBoard(UTF8ToString(names).split('\n'), cursor, held, UTF8ToString(score).split('\n'));
 });
 
-// What the page was last given.
+// An empty list of moves comes as no text: an empty line is no move.
+EM_JS(void, JsShowMoves, (const char* moves),
+      { Page.showMoves(UTF8ToString(moves).split('\n').filter(Boolean)); });
+
+// What the page was last given: the board, and the number of moves with the last of them, the one
+// a turn may lengthen.
 BoardReport report;
+std::size_t movesShown = 0;
+std::string lastMoveShown;
 
 }  // namespace
 
@@ -42,13 +50,26 @@ void LiveRegion::Announce(std::string_view words) {
 }
 
 void BuildBoardAccess() {
-  JsBuildBoard(std::string(AccessText::kBoard).c_str(), kBoardSide);
+  JsBuildBoard(std::string(AccessText::kBoard).c_str(), kBoardSide,
+               std::string(AccessText::kMoves).c_str());
   for (const KeyName& key : kBoardKeys) {
     JsAddBoardKey(key.name, static_cast<int>(key.key));
   }
 }
 
-void UpdateBoardAccess(const BoardInput& input) {
+void UpdateBoardAccess(const BoardInput& input, const GameLog& log) {
+  const std::vector<std::string>& moves = log.Moves();
+  const std::string lastMove = moves.empty() ? std::string() : moves.back();
+  if (moves.size() != movesShown || lastMove != lastMoveShown) {
+    std::string lines;
+    for (const std::string& move : moves) {
+      lines += lines.empty() ? "" : "\n";
+      lines += move;
+    }
+    JsShowMoves(lines.c_str());
+    movesShown = moves.size();
+    lastMoveShown = lastMove;
+  }
   if (!report.Update(theBoard, input)) {
     return;
   }

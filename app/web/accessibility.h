@@ -8,6 +8,7 @@
 #include "app/common/turn_words.h"
 
 class BoardInput;
+class GameLog;
 
 // The page's live region. Words told just before a message box hold the box back until the
 // browser has passed them on, so that a screen reader speaks them before the box.
@@ -19,7 +20,7 @@ class LiveRegion : public Announcer {
 // Builds the grid, named «Доска», and tells the page which keys the board takes.
 void BuildBoardAccess();
 
-// Brings the squares' names, the cursor, the held piece and the score lines up to date with the
-// game; the page touches only what changed, and moves the focus with the cursor while the board
-// has it.
-void UpdateBoardAccess(const BoardInput& input);
+// Brings the squares' names, the cursor, the held piece, the score lines and the list of the
+// game's moves up to date with the game; the page touches only what changed, and moves the focus
+// with the cursor while the board has it.
+void UpdateBoardAccess(const BoardInput& input, const GameLog& log);

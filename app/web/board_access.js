@@ -7,6 +7,7 @@
 (() => {
   const grid = shared.grid;
   const score = document.getElementById('score');
+  const moves = document.getElementById('moves');
   const liveRegion = document.getElementById('turn');
 
   // The board's cells for assistive technology, row by row, the one the cursor is on, and the keys
@@ -88,9 +89,11 @@
 
   Object.assign(shared, {focusBoard, takeWordsTold});
   Object.assign(Page, {
-    // The grid of side x side cells over the board's squares, each named by the text it holds.
-    buildBoard(name, side) {
+    // The grid of side x side cells over the board's squares, each named by the text it holds,
+    // and the name of the list of the game's moves.
+    buildBoard(name, side, movesName) {
       grid.setAttribute('aria-label', name);
+      moves.setAttribute('aria-label', movesName);
       for (let row = 0; row < side; row++) {
         const line = document.createElement('div');
         line.setAttribute('role', 'row');
@@ -142,6 +145,21 @@
       lines.forEach((line, i) => {
         if (score.children[i].textContent !== line) {
           score.children[i].textContent = line;
+        }
+      });
+    },
+    // The game's moves, one item each, after the score's lines; only the items that changed are
+    // touched.
+    showMoves(lines) {
+      while (moves.children.length > lines.length) {
+        moves.lastChild.remove();
+      }
+      lines.forEach((line, i) => {
+        if (i === moves.children.length) {
+          moves.append(document.createElement('li'));
+        }
+        if (moves.children[i].textContent !== line) {
+          moves.children[i].textContent = line;
         }
       });
     },

@@ -2,8 +2,10 @@
 
 #include <emscripten/emscripten.h>
 
+#include "app/common/game_log.h"
 #include "app/common/shell.h"
 #include "app/common/turn_words.h"
+#include "app/web/tab_storage.h"
 
 namespace {
 
@@ -82,6 +84,8 @@ void WebFrontend::RequestRepaint() {
 
 void WebFrontend::TellTurn(const TurnRecord& turn) {
   teller_.Tell(turn);
+  log_.Note(turn);
+  KeepGame(log_, input_);
 }
 
 bool AskYesNo(std::string_view text, std::string_view caption) {

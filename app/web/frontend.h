@@ -1,12 +1,14 @@
 // The game's seam to the platform, filled in a browser: sounds synthesised with the Web Audio API,
 // message boxes as modal dialogs of the page, repaints at the browser's next animation frame, and
-// each turn told in words.
+// each turn told in words, noted in the game's record and kept in the tab.
 #pragma once
 
 #include <string_view>
 
 #include "game/frontend.h"
 
+class BoardInput;
+class GameLog;
 class TurnTeller;
 
 // Each sound kind is a short tune of its own, played by the page without blocking, and silent until
@@ -17,7 +19,8 @@ class TurnTeller;
 // next animation frame are served by one paint.
 class WebFrontend : public Frontend {
  public:
-  explicit WebFrontend(TurnTeller& teller) : teller_(teller) {}
+  WebFrontend(TurnTeller& teller, GameLog& log, const BoardInput& input)
+      : teller_(teller), log_(log), input_(input) {}
 
   void PlaySound(Sound sound) override;
   void ShowMessage(std::string_view text, std::string_view caption) override;
@@ -26,6 +29,8 @@ class WebFrontend : public Frontend {
 
  private:
   TurnTeller& teller_;
+  GameLog& log_;
+  const BoardInput& input_;
 };
 
 // Asks a yes/no question in a modal dialog with the buttons «Да» and «Нет», waiting for the answer

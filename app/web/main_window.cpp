@@ -8,12 +8,14 @@
 #include <string_view>
 
 #include "app/common/board_input.h"
+#include "app/common/game_log.h"
 #include "app/common/shell.h"
 #include "app/common/turn_words.h"
 #include "app/web/about_dialog.h"
 #include "app/web/accessibility.h"
 #include "app/web/frontend.h"
 #include "app/web/surface.h"
+#include "app/web/tab_storage.h"
 #include "game/board.h"
 #include "game/turn.h"
 #include "render/paint.h"
@@ -28,12 +30,13 @@ double scale = 1.0;
 double devicePixels = 1.0;
 
 // The game's seam for the page's lifetime (the runtime stays up after main returns), which tells
-// each turn's words in the live region, and the board's input, through which the pointer, the
-// board's keys and a screen reader reach the game.
+// each turn's words in the live region and keeps the game's record in the tab, and the board's
+// input, through which the pointer, the board's keys and a screen reader reach the game.
 LiveRegion liveRegion;
 TurnTeller teller(liveRegion);
-WebFrontend frontend(teller);
+GameLog gameLog;
 BoardInput input;
+WebFrontend frontend(teller, gameLog, input);
 
 EM_JS(int, JsAddMenu, (const char* title), { return Page.addMenu(UTF8ToString(title)); });
 EM_JS(void, JsAddMenuItem, (int menu, const char* text, int command),
@@ -73,6 +76,8 @@ void AskForNewGame() {
   if (AskYesNo(KORDAVELMIX_NEW_GAME_QUESTION, KORDAVELMIX_NEW_GAME_CAPTION)) {
     StartNewGame();
     input.NewGame();
+    gameLog.Clear();
+    ForgetGame();
   }
   RequestRepaint();
 }
@@ -81,12 +86,15 @@ void AskForNewGame() {
 // stays open, the page says that the game has ended and offers to start it again.
 void ExitGame() {
   Shell::ResetBoardAtExit();
+  gameLog.Clear();
+  ForgetGame();
   JsEndGame(KORDAVELMIX_EXITED, KORDAVELMIX_PLAY_AGAIN);
 }
 
 }  // namespace
 
 void BuildMainWindow() {
+  BringBackGame(gameLog, input);
   SetFrontend(&frontend);
   const int game = JsAddMenu(MenuText(KORDAVELMIX_MENU_GAME).c_str());
   JsAddMenuItem(game, MenuText(KORDAVELMIX_MENU_NEW_GAME).c_str(), NewGame);
@@ -175,10 +183,14 @@ EMSCRIPTEN_KEEPALIVE int WebShortcut(int character, bool alt) {
   return 0;
 }
 
+EMSCRIPTEN_KEEPALIVE void WebPageHidden() {
+  KeepGame(gameLog, input);
+}
+
 EMSCRIPTEN_KEEPALIVE void WebPaint() {
   CanvasTarget target(scale * devicePixels);
   const Cell cursor = input.Cursor();
-  PaintMainWindow(target, input.CursorShown() ? &cursor : nullptr);
-  UpdateBoardAccess(input);
+  PaintMainWindow(target, input.CursorShown() ? &cursor : nullptr, gameLog.Moves());
+  UpdateBoardAccess(input, gameLog);
 }
 }

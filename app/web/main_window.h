@@ -1,8 +1,9 @@
 // The game's one window in a browser: the page with its menu bar and the canvas as the client area.
 #pragma once
 
-// Builds the menu bar, Игра (New game, a separator, Exit) and Справка (About), with their
-// commands, names the dialogs' close boxes, and builds the board for assistive technology;
+// Brings back the game kept in the tab, if any; builds the menu bar, Игра (New game, a separator,
+// Exit) and Справка (About), with their commands, names the dialogs' close boxes, and builds the
+// board for assistive technology;
 // Alt+"?" and Alt+"/" open the About box. From then on the page's seam is the game's: the turn's
 // words go to the live region; the pointer and the board's keys reach the game through the board's
 // input.
@@ -35,6 +36,9 @@ void WebBoardFocus(bool focused, bool byKeyboard);
 void WebCommand(int command);
 // The command a key gives, or 0: the keyboard shortcuts by the character they type.
 int WebShortcut(int character, bool alt);
+// The page is being hidden, and may be frozen or discarded: the game is kept in the tab as it
+// stands.
+void WebPageHidden();
 // Paints the whole client area, once per animation frame for which a repaint was asked.
 void WebPaint();
 }

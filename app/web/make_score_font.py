@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Cuts the score panel's web font: Liberation Serif Bold Italic reduced to the glyphs the panel
 draws, the heading and the two count lines declared in facts.json with every decimal digit and
-the minus sign, as WOFF2. The font's licence reserves the name Liberation, so the cut face is
+the minus sign, and the game's moves that it shows on a screen held upright, as WOFF2. The font's licence reserves the name Liberation, so the cut face is
 renamed. Debian's fonttools and python3-brotli:
 
     make_score_font.py FACTS_JSON SOURCE_TTF FAMILY OUTPUT_WOFF2
@@ -16,13 +16,15 @@ from fontTools.ttLib import TTFont
 # The panel's texts, as facts.json names them; printf's conversion takes a signed decimal.
 TEXTS = ("scoreHeading", "scorePlayerLine", "scoreCpuLine")
 NUMBER = "0123456789-"
+# A move as players of Russian draughts write it: "12. c3-d4 f6:d4:b2".
+MOVES = "abcdefgh.-: "
 STYLE = "Bold Italic"
 
 
 def panel_characters(facts):
     with open(facts, encoding="utf-8") as file:
         appearance = json.load(file)["appearance"]
-    characters = set(NUMBER)
+    characters = set(NUMBER + MOVES)
     for name in TEXTS:
         characters.update(appearance[name].replace("%d", ""))
     return "".join(sorted(characters))

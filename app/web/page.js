@@ -34,6 +34,7 @@ const shared = {
   const canvas = shared.canvas;
   const client = document.getElementById('client');
   let pointer = null;
+  const storedGameKey = 'kordavelmix-game';
 
   // Calls an exported function that may open a dialog and so return only once it is closed.
   function callWaiting(name, args) {
@@ -122,6 +123,19 @@ const shared = {
     }
   });
   window.addEventListener('resize', resize);
+  // A page hidden may be frozen or discarded, or be leaving for good (a reload): the game is kept
+  // in the tab as it stands. A game ended with Exit leaves nothing to keep.
+  const keepGame = () => {
+    if (shared.started && !shared.ended) {
+      _WebPageHidden();
+    }
+  };
+  document.addEventListener('visibilitychange', () => {
+    if (document.visibilityState === 'hidden') {
+      keepGame();
+    }
+  });
+  window.addEventListener('pagehide', keepGame);
 
   Object.assign(shared, {callWaiting});
   Object.assign(Page, {
@@ -141,6 +155,26 @@ const shared = {
       menubar.hidden = client.hidden = true;
       notice.hidden = false;
       restart.focus();
+    },
+
+    // The game kept in the tab's own storage, which the browser keeps for the tab's life, over a
+    // reload or a discard; a browser that keeps none (storage turned off) plays without.
+    storeGame(text) {
+      try {
+        sessionStorage.setItem(storedGameKey, text);
+      } catch {}
+    },
+    forgetGame() {
+      try {
+        sessionStorage.removeItem(storedGameKey);
+      } catch {}
+    },
+    storedGame() {
+      try {
+        return sessionStorage.getItem(storedGameKey) ?? '';
+      } catch {
+        return '';
+      }
     },
 
     start() {

@@ -10,7 +10,8 @@
 // gives the colours, the narrowest panel and the score's font checked (facts.mjs); the texts and
 // the tunes checked are written here. DIR receives, for each failed case, a screenshot of each page
 // it had open; FILE, if given, the README's screenshot after the first move, KEYS the one of a man
-// carried with the keys, and PHONE the one of a phone held upright after the first move.
+// carried with the keys, and PHONE the one of a phone held upright after three moves, with the
+// game's moves below the score.
 //
 // Each scenario is a case of Node's test runner (node:test), run in the order written below: the
 // cases share the browser and the server, and each opens and loads the pages it plays on, so that
@@ -19,7 +20,7 @@
 // terminal and no reporter is given), and exits with 1 if any failed. Every wait is bounded; the
 // browser and the server are stopped at the end.
 import {after, before, describe, test} from 'node:test';
-import {appendFileSync, cpSync, mkdirSync, mkdtempSync, rmSync} from 'node:fs';
+import {appendFileSync, cpSync, mkdirSync, mkdtempSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 import {pathToFileURL} from 'node:url';
@@ -655,17 +656,7 @@ describe('other sizes', () => {
 
   testCase('a phone held upright, 360 x 780 at ratio 3', () => uprightPage(upright.small));
 
-  testCase('a phone held upright, 390 x 844 at ratio 3', async () => {
-    const game = await uprightPage(upright.phone);
-    if (options['phone-screenshot']) {
-      // At two device pixels per CSS pixel, as large as a README shows it.
-      const {width, height} = upright.phone;
-      await game.page.screenshot({
-        path: options['phone-screenshot'],
-        clip: {x: 0, y: 0, width, height, scale: 2 / 3},
-      });
-    }
-  });
+  testCase('a phone held upright, 390 x 844 at ratio 3', () => uprightPage(upright.phone));
 
   testCase('a tablet held upright, 768 x 1024 at ratio 2', () => uprightPage(upright.tablet));
 
@@ -895,6 +886,181 @@ describe('the keyboard and assistive technology', () => {
   });
 });
 
+// The game kept by its tab: what the page shows of it, to compare before and after the browser
+// reloads or discards the tab.
+async function keptGame(game) {
+  const side = 8 * game.cell;
+  const [score, moves, stored] = await game.page.evaluate(() => [
+    [...document.querySelectorAll('#score p')].map((line) => line.textContent),
+    [...document.querySelectorAll('#moves li')].map((move) => move.textContent),
+    sessionStorage.getItem('kordavelmix-game'),
+  ]);
+  return {
+    board: await readBoard(game),
+    score,
+    moves,
+    stored,
+    path: await countColour(game, [0, 0, side, side], colours.Path),
+  };
+}
+const sameGame = (a, b) =>
+  same(a.board, b.board) && same(a.score, b.score) && same(a.moves, b.moves) && a.path === b.path;
+const describeGame = (game) =>
+  `${game.board.join('\n')}\nscore ${game.score}, moves ${game.moves}, path ${game.path}`;
+
+// Reloads the page, as the browser does after a discard or a pull to refresh, and lays it out.
+async function reloaded(game, viewport) {
+  await game.page.reload({waitUntil: 'load'});
+  return layOut(site, game.page, `${game.name} reloaded`, viewport);
+}
+
+// A menu item of Игра, by its place: 0 New game, 2 Exit.
+async function gameMenu(page, item) {
+  await page.click('#menu-0');
+  await page.click(`#menubar [role=menu]:not([hidden]) li:nth-child(${item + 1}) button`);
+}
+
+describe('a game kept by its tab', () => {
+  testCase('a reload mid-game, a corrupt kept game, New game and Exit', async () => {
+    const viewport = upright.phone;
+    let game = await openPage(site, 'kept game', viewport);
+    const {page} = game;
+    for (const [move] of opening) {
+      await play(game, move);
+    }
+    // After the computer's capture, its path shown: the same cells, score, path and moves after a
+    // reload, the moves below the score.
+    const before = await keptGame(game);
+    check(
+      before.path > 100 && before.moves.length === opening.length && before.moves[2].includes(':'),
+      `before the reload: ${describeGame(before)}`,
+    );
+    game = await reloaded(game, viewport);
+    const after = await keptGame(game);
+    check(
+      sameGame(after, before),
+      `after a reload:\n${describeGame(after)}\nwas\n${describeGame(before)}`,
+    );
+    const bands = await panelBands(game);
+    check(
+      bands.length === 3 + before.moves.length &&
+        bands.slice(3).every((band) => band.colour === 'count'),
+      `after a reload the panel shows ${JSON.stringify(bands)}`,
+    );
+    if (options['phone-screenshot']) {
+      // At two device pixels per CSS pixel, as large as a README shows it.
+      const {width, height} = viewport;
+      await page.screenshot({
+        path: options['phone-screenshot'],
+        clip: {x: 0, y: 0, width, height, scale: 2 / 3},
+      });
+    }
+
+    // A kept game the rules refuse is forgotten: a new game, no page error, and a warning on the
+    // console. It is spoilt after the page has kept it on its way out, before the page loads.
+    const spoil = await page.evaluateOnNewDocument(() => {
+      const kept = sessionStorage.getItem('kordavelmix-game');
+      sessionStorage.setItem('kordavelmix-game', kept.replace('drops', 'drops a1a1'));
+    });
+    const warnings = [];
+    page.on('console', (message) => {
+      if (message.type() === 'warn' && message.text().startsWith('Kordavelmix')) {
+        warnings.push(message.text());
+      }
+    });
+    game = await reloaded(game, viewport);
+    await page.removeScriptToEvaluateOnNewDocument(spoil.identifier);
+    let kept = await keptGame(game);
+    check(
+      same(kept.board, expectedStart) && kept.moves.length === 0 && kept.stored === null,
+      `after a corrupt kept game: ${describeGame(kept)}`,
+    );
+    check(
+      warnings.length === 1 && warnings[0].includes('the rules refuse one of its drops'),
+      `a corrupt kept game warned ${JSON.stringify(warnings)}`,
+    );
+
+    // A new game (after its question) and Exit leave nothing to bring back.
+    await play(game, firstMove);
+    await gameMenu(page, 0);
+    await page.click('#box .buttons button[value="1"]');
+    await closed(game, 'box');
+    kept = await keptGame(game);
+    check(kept.stored === null && kept.moves.length === 0, 'a new game left a game kept');
+    await play(game, firstMove);
+    await gameMenu(page, 2);
+    await page.waitForSelector('#ended:not([hidden])');
+    check(
+      (await page.evaluate(() => sessionStorage.getItem('kordavelmix-game'))) === null,
+      'Exit left a game kept',
+    );
+  });
+
+  // A browser discards a background tab to save memory, and reloads it when it is shown again: a
+  // browser of this case's own, with an extension of the test's that may discard tabs.
+  testCase('a tab discarded by the browser and shown again goes on with the game', async () => {
+    const extension = mkdtempSync(join(tmpdir(), 'kordavelmix-discard-'));
+    writeFileSync(
+      join(extension, 'manifest.json'),
+      JSON.stringify({
+        manifest_version: 3,
+        name: 'Discards tabs for the test',
+        version: '1',
+        permissions: ['tabs'],
+        background: {service_worker: 'worker.js'},
+      }),
+    );
+    writeFileSync(join(extension, 'worker.js'), '');
+    const browser = await launchBrowser([
+      `--disable-extensions-except=${extension}`,
+      `--load-extension=${extension}`,
+    ]);
+    try {
+      const own = {...site, browser, spare: null};
+      let game = await openPage(own, 'discarded', desktop);
+      await play(game, firstMove);
+      const before = await keptGame(game);
+      const worker = await (
+        await browser.waitForTarget((target) => target.type() === 'service_worker')
+      ).worker();
+      // Another tab in front; the game's discarded, then shown again.
+      const front = await browser.newPage();
+      await front.bringToFront();
+      const discarded = await worker.evaluate(async (origin) => {
+        const [tab] = await chrome.tabs.query({url: `${origin}/*`});
+        const gone = await chrome.tabs.discard(tab.id);
+        await chrome.tabs.update(gone.id, {active: true});
+        return gone.discarded;
+      }, site.origin);
+      check(discarded, 'the browser did not discard the tab');
+      const page = await (
+        await browser.waitForTarget(
+          (target) => target.type() === 'page' && target.url().startsWith(site.origin),
+        )
+      ).page();
+      await page.waitForFunction(() => document.readyState === 'complete');
+      check(
+        await page.evaluate(() => document.wasDiscarded),
+        'the page shown again was not the discarded one',
+      );
+      await page.setViewport(desktop);
+      game = await layOut(own, page, 'discarded and shown again', desktop);
+      const after = await keptGame(game);
+      check(sameGame(after, before), `after a discard:\n${describeGame(after)}`);
+      const [next] = opening[1];
+      await play(game, next);
+      const board = await readBoard(game);
+      check(
+        pieceAt(board, square(next, 'to')) === 'w',
+        `after a discard, the next move did not land:\n${board.join('\n')}`,
+      );
+    } finally {
+      await browser.close();
+      rmSync(extension, {recursive: true, force: true});
+    }
+  });
+});
+
 // The site as a player keeps it: installable, played after a reload with the network cut, and
 // replaced whole by a new build at the next load. It runs on a copy of the site of its own, sealed
 // from the build's staged files as the build seals them, so that it can publish a changed build,
@@ -1013,8 +1179,9 @@ describe('a copy of the site, kept by the browser', () => {
       ofVersion(await loaded(), second),
       'offline after the update, files of two builds loaded',
     );
-    const fresh = await readBoard(game);
-    check(same(fresh, expectedStart), `offline after the update the board is\n${fresh.join('\n')}`);
+    // The tab kept its game over the update.
+    const kept = await readBoard(game);
+    check(same(kept, board), `offline after the update the board is\n${kept.join('\n')}`);
     await setOffline(false);
   });
 });

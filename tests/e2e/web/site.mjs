@@ -88,11 +88,13 @@ export async function serveSite(folder, {compress = false} = {}) {
 }
 
 // Debian's Chromium, headless; root needs --no-sandbox. Audio plays without a device, so that a
-// page's Web Audio runs as it does for a player.
-export function launchBrowser() {
+// page's Web Audio runs as it does for a player. Extra arguments may load an extension, which
+// puppeteer otherwise turns off.
+export function launchBrowser(extra = []) {
   return puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    args: ['--no-sandbox', '--headless=new', '--mute-audio', '--no-first-run'],
+    args: ['--no-sandbox', '--headless=new', '--mute-audio', '--no-first-run', ...extra],
+    ignoreDefaultArgs: extra.length > 0 ? ['--disable-extensions'] : [],
     protocolTimeout: 30000,
   });
 }
