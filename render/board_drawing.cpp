@@ -6,6 +6,7 @@
 #include "ai/cpu_player.h"
 #include "game/board.h"
 #include "render/appearance.h"
+#include "render/palette.h"
 #include "render/surface.h"
 
 namespace {
@@ -21,8 +22,43 @@ const char* ImageFor(int colour, int state) {
   return nullptr;
 }
 
-void DrawPiece(Surface& surface, int colour, int state, int x, int y, int cell) {
-  if (const char* image = ImageFor(colour, state)) {
+// A piece as a shape, for high contrast: a square an eighth of the cell in from its edges, filled
+// for the computer and hollow for the player, a king's with a square in its middle that stands out
+// from the rest of it; a dragged piece ringed in the path's colour.
+void DrawPieceShape(Surface& surface, const Palette& palette, int colour, int state, int x, int y,
+                    int cell, bool dragged) {
+  if ((colour != BlackSide && colour != WhiteSide) || (state != Man && state != King)) {
+    return;
+  }
+  const int inset = cell / 8;
+  const int side = cell - 2 * inset;
+  const int width = std::max(2, cell / 10);
+  if (side <= 2 * width) {
+    return;
+  }
+  const int left = x + inset;
+  const int top = y + inset;
+  if (dragged) {
+    FrameSquare(surface, left - width, top - width, side + 2 * width, width, palette.path);
+  }
+  const bool filled = colour == BlackSide;
+  if (filled) {
+    surface.FillRect(left, top, side, side, palette.piece);
+  } else {
+    FrameSquare(surface, left, top, side, width, palette.piece);
+  }
+  if (state == King) {
+    const int mark = side / 3;
+    surface.FillRect(left + (side - mark) / 2, top + (side - mark) / 2, mark, mark,
+                     filled ? palette.darkSquare : palette.piece);
+  }
+}
+
+void DrawPiece(Surface& surface, int colour, int state, int x, int y, int cell, bool dragged) {
+  const Palette& palette = CurrentPalette();
+  if (palette.shapes) {
+    DrawPieceShape(surface, palette, colour, state, x, y, cell, dragged);
+  } else if (const char* image = ImageFor(colour, state)) {
     surface.DrawImage(image, x, y, cell, cell);
   }
 }
@@ -47,8 +83,8 @@ void Board::DrawBoard(int left, int top, int cell, Surface& surface, int count,
   for (int i = 0; i < shown; ++i) {
     const MoveStep& step = steps[i];
     surface.DrawLine(left + step.fromCol * cell + half, top + step.fromRow * cell + half,
-                     left + step.toCol * cell + half, top + step.toRow * cell + half, Colour::Path,
-                     kPathWidth);
+                     left + step.toCol * cell + half, top + step.toRow * cell + half,
+                     CurrentPalette().path, kPathWidth);
   }
 }
 
@@ -56,14 +92,16 @@ void Board::DrawBoard(int left, int top, int cell, Surface& surface, int count,
 // light, which gives the chequer with dark squares where row + column is odd.
 void Board::DrawSquares(int left, int top, int cell, Surface& surface) const {
   constexpr int kBlocks = kBoardSide / 2;
+  const std::uint32_t light = CurrentPalette().lightSquare;
+  const std::uint32_t dark = CurrentPalette().darkSquare;
   for (int i = 0; i < kBlocks; ++i) {
     for (int j = 0; j < kBlocks; ++j) {
       const int x = left + 2 * i * cell;
       const int y = top + 2 * j * cell;
-      surface.FillRect(x, y, cell, cell, Colour::White);
-      surface.FillRect(x + cell, y, cell, cell, Colour::Dark);
-      surface.FillRect(x + cell, y + cell, cell, cell, Colour::White);
-      surface.FillRect(x, y + cell, cell, cell, Colour::Dark);
+      surface.FillRect(x, y, cell, cell, light);
+      surface.FillRect(x + cell, y, cell, cell, dark);
+      surface.FillRect(x + cell, y + cell, cell, cell, light);
+      surface.FillRect(x, y + cell, cell, cell, dark);
     }
   }
 }
@@ -86,10 +124,10 @@ void Board::DrawPieceSet(int left, int top, int cell, Surface& surface, const Pi
       continue;
     }
     DrawPiece(surface, set.colour, piece.state, left + piece.col * cell, top + piece.row * cell,
-              cell);
+              cell, false);
   }
   if (dragged >= 0) {
     DrawPiece(surface, set.colour, set.pieces[dragged].state, mouseX - cell / 2, mouseY - cell / 2,
-              cell);
+              cell, true);
   }
 }

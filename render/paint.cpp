@@ -6,6 +6,7 @@
 #include "ai/cpu_player.h"
 #include "game/board.h"
 #include "render/appearance.h"
+#include "render/palette.h"
 #include "render/score.h"
 #include "render/surface.h"
 
@@ -43,18 +44,13 @@ float BelowY(float y, int boardSide) {
 }
 
 // A frame just inside the square's edges, on top of the piece, the path and a dragged piece.
-void FrameSquare(Surface& surface, const Cell& square, int cell) {
+void FrameCursor(Surface& surface, const Cell& square, int cell) {
   const int width = std::max(kCursorMinWidth, cell / kCursorWidthDivisor);
   if (cell <= 2 * width) {
     return;
   }
   const Rect rect = SquareRect(square.row, square.col);
-  const int x = rect.x;
-  const int y = rect.y;
-  surface.FillRect(x, y, cell, width, Colour::Cursor);
-  surface.FillRect(x, y + cell - width, cell, width, Colour::Cursor);
-  surface.FillRect(x, y + width, width, cell - 2 * width, Colour::Cursor);
-  surface.FillRect(x + cell - width, y + width, width, cell - 2 * width, Colour::Cursor);
+  FrameSquare(surface, rect.x, rect.y, cell, width, CurrentPalette().cursor);
 }
 
 // Where the panel lies below the board, this surface moves the panel's lines into it; they are the
@@ -128,16 +124,16 @@ void PaintMainWindow(WindowTarget& window, const Cell* framed, std::span<const s
   const int height = boardHeight + panelBelow;
   Surface& surface = window.BeginFrame(clientWidth, height);
   if (panelBelow == 0) {
-    surface.FillRect(boardWidth, 0, clientWidth, boardHeight, Colour::Panel);
+    surface.FillRect(boardWidth, 0, clientWidth, boardHeight, CurrentPalette().panel);
     theBoard.DrawBoard(0, 0, cell, surface, theCpuPlayer.shownSteps, theCpuPlayer.steps);
   } else {
-    surface.FillRect(0, boardHeight, clientWidth, panelBelow, Colour::Panel);
+    surface.FillRect(0, boardHeight, clientWidth, panelBelow, CurrentPalette().panel);
     PanelBelowSurface below(surface, cell * kBoardSide);
     DrawMoves(below, moves, cell * kBoardSide, panelBelow);
     theBoard.DrawBoard(0, 0, cell, below, theCpuPlayer.shownSteps, theCpuPlayer.steps);
   }
   if (framed != nullptr && Board::IsOnBoard(framed->row, framed->col)) {
-    FrameSquare(surface, *framed, cell);
+    FrameCursor(surface, *framed, cell);
   }
   window.EndFrame(clientWidth, height);
 }

@@ -7,6 +7,7 @@
 
 #include "game/board.h"
 #include "render/appearance.h"
+#include "render/palette.h"
 #include "render/surface.h"
 
 ScoreLine ScorePanelLine(int line, std::int32_t playerCount, std::int32_t cpuCount, int boardSide) {
@@ -40,7 +41,8 @@ void Board::DrawScore(Surface& surface, int boardSide) const {
 void Board::DrawLabel(Surface& surface, int x, int y, int size, const char* text,
                       int colourCode) const {
   const FontSpec font{ScorePanel::kFontFamily, static_cast<float>(size), true, true};
-  const std::uint32_t argb = colourCode == LabelGreen ? Colour::Heading : Colour::Count;
+  const std::uint32_t argb =
+      colourCode == LabelGreen ? CurrentPalette().heading : CurrentPalette().count;
   surface.DrawText(text, font, argb, static_cast<float>(x), static_cast<float>(y));
 }
 
@@ -54,7 +56,7 @@ void DrawMoves(Surface& surface, std::span<const std::string> moves, int boardSi
                       true};
   for (std::size_t i = first; i < moves.size(); ++i) {
     const int y = ScorePanel::kMovesY + static_cast<int>(i - first) * ScorePanel::kMoveLinePixels;
-    surface.DrawText(moves[i], font, Colour::Count,
+    surface.DrawText(moves[i], font, CurrentPalette().count,
                      static_cast<float>(boardSide + ScorePanel::kCountX), static_cast<float>(y));
   }
 }

@@ -35,6 +35,14 @@ class Surface {
                         float y) = 0;
 };
 
+// A frame width pixels wide just inside the square (x, y, side, side), in four rectangles.
+inline void FrameSquare(Surface& surface, int x, int y, int side, int width, std::uint32_t argb) {
+  surface.FillRect(x, y, side, width, argb);
+  surface.FillRect(x, y + side - width, side, width, argb);
+  surface.FillRect(x, y + width, width, side - 2 * width, argb);
+  surface.FillRect(x + side - width, y + width, width, side - 2 * width, argb);
+}
+
 // The window a frame is shown in. The paint routine composes the whole client area on an
 // off-screen surface of the window's making and then shows it in one transfer.
 class WindowTarget {
