@@ -68,13 +68,13 @@ double ContrastRatio(std::uint32_t a, std::uint32_t b) {
 Palette HighContrastPalette(const SystemColours& system) {
   Palette palette{};
   const std::uint32_t text = Text(system);
-  palette.lightSquare = system.window;
-  palette.darkSquare = text;
+  palette.lightSquare = text;
+  palette.darkSquare = system.window;
   palette.panel = system.window;
   palette.heading = text;
   palette.count = text;
   palette.shapes = true;
-  palette.piece = system.window;
+  palette.piece = text;
   // Red and a blue show on black and on white alike; grey between them as a last resort.
   const std::array<std::uint32_t, 8> candidates{
       system.highlight, system.hotLight, system.grayText, system.highlightText,

@@ -50,10 +50,10 @@ inline constexpr SystemColours kBlackOnWhite{0xFFFFFFFF, 0xFF000000, 0xFF0000FF,
 inline constexpr double kTextContrast = 7.0;
 inline constexpr double kShapeContrast = 3.0;
 
-// The palette for high contrast made from the system's colours: the squares in the background's
-// and the text's colours, the panel like a window of the system's, the pieces in the background's
-// colour on the dark squares, and for the path and the cursor two of the system's other colours
-// (or of a few fixed ones, where none of the system's will do) that show on either square.
+// The palette for high contrast made from the system's colours: the pieces in the text's colour on
+// squares of the background's, the other squares in the text's colour, the panel like a window of
+// the system's, and for the path and the cursor two of the system's other colours (or of a few
+// fixed ones, where none of the system's will do) that show on either square.
 Palette HighContrastPalette(const SystemColours& system);
 
 // What a player has asked the system for: nothing, the system's own contrast colours (Windows'

@@ -45,6 +45,34 @@
     return css;
   }
 
+  // The system's high contrast: forced colours (a Windows contrast theme, which the browser
+  // follows) give the system's own colours, read from the page's style, since a canvas given a
+  // system colour's name does not resolve it to the forced palette; a request for more contrast
+  // gives black on white. Followed as either changes, and as the forced palette turns light or
+  // dark; the frame is drawn again in the palette the game makes of them.
+  const forced = matchMedia('(forced-colors: active)');
+  const more = matchMedia('(prefers-contrast: more)');
+  const dark = matchMedia('(prefers-color-scheme: dark)');
+  const systemColours = ['Canvas', 'CanvasText', 'Highlight', 'HighlightText', 'GrayText', 'LinkText'];
+  const probe = document.createElement('span');
+  probe.hidden = true;
+  probe.style.forcedColorAdjust = 'none';
+  document.body.append(probe);
+
+  function systemColour(name) {
+    probe.style.color = name;
+    const [red, green, blue] = getComputedStyle(probe).color.match(/\d+/g).map(Number);
+    return (0xff000000 | (red << 16) | (green << 8) | blue) >>> 0;
+  }
+
+  function followContrast() {
+    const request = forced.matches ? 1 : more.matches ? 2 : 0;
+    _WebContrast(request, ...systemColours.map((name) => (request === 1 ? systemColour(name) : 0)));
+  }
+  for (const query of [forced, more, dark]) {
+    query.addEventListener('change', () => shared.started && followContrast());
+  }
+
   // Once the first frame is on the screen: it is marked for the load benchmark, and only then is
   // the service worker that keeps the site for offline play registered, so that it never delays
   // the board. A browser that offers none, or a page served from elsewhere than a secure origin,
@@ -86,7 +114,7 @@
     }
   }
 
-  Object.assign(shared, {paintRequestedFrame});
+  Object.assign(shared, {followContrast, paintRequestedFrame});
   Object.assign(Page, {
     // The drawing primitives: a frame of width x height game pixels, scale device pixels each.
     beginFrame(width, height, scale) {

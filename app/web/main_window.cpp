@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -19,6 +21,7 @@
 #include "game/board.h"
 #include "game/turn.h"
 #include "render/paint.h"
+#include "render/palette.h"
 
 namespace {
 
@@ -181,6 +184,18 @@ EMSCRIPTEN_KEEPALIVE int WebShortcut(int character, bool alt) {
     }
   }
   return 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void WebContrast(int request, std::uint32_t window, std::uint32_t windowText,
+                                      std::uint32_t highlight, std::uint32_t highlightText,
+                                      std::uint32_t grayText, std::uint32_t hotLight) {
+  constexpr ContrastRequest kRequests[] = {ContrastRequest::None, ContrastRequest::SystemColours,
+                                           ContrastRequest::More};
+  const ContrastRequest asked = request >= 0 && request < static_cast<int>(std::size(kRequests))
+                                    ? kRequests[request]
+                                    : ContrastRequest::None;
+  SetPalette(PaletteFor(asked, {window, windowText, highlight, highlightText, grayText, hotLight}));
+  RequestRepaint();
 }
 
 EMSCRIPTEN_KEEPALIVE void WebPageHidden() {

@@ -1,6 +1,8 @@
 // The game's one window in a browser: the page with its menu bar and the canvas as the client area.
 #pragma once
 
+#include <cstdint>
+
 // Brings back the game kept in the tab, if any; builds the menu bar, Игра (New game, a separator,
 // Exit) and Справка (About), with their commands, names the dialogs' close boxes, and builds the
 // board for assistive technology;
@@ -36,6 +38,13 @@ void WebBoardFocus(bool focused, bool byKeyboard);
 void WebCommand(int command);
 // The command a key gives, or 0: the keyboard shortcuts by the character they type.
 int WebShortcut(int character, bool alt);
+// What the player has asked the system for (0 nothing, 1 forced colours, 2 more contrast) and,
+// with forced colours, the system's colours as opaque ARGB: its background, text, highlight,
+// highlighted text, grey text and link colours. The next frame is drawn in the palette made of
+// them.
+void WebContrast(int request, std::uint32_t window, std::uint32_t windowText,
+                 std::uint32_t highlight, std::uint32_t highlightText, std::uint32_t grayText,
+                 std::uint32_t hotLight);
 // The page is being hidden, and may be frozen or discarded: the game is kept in the tab as it
 // stands.
 void WebPageHidden();

@@ -179,6 +179,7 @@ const shared = {
 
     start() {
       shared.started = true;
+      shared.followContrast();
       resize();
     },
   });

@@ -48,8 +48,8 @@ TEST(Contrast, EveryPairOfAHighContrastPaletteKeepsItsLeastContrast) {
   EXPECT_FALSE(none.shapes);
   EXPECT_EQ(none.lightSquare, kGamePalette.lightSquare);
   const Palette more = PaletteFor(ContrastRequest::More, systems[1]);
-  EXPECT_EQ(more.lightSquare, 0xFFFFFFFFu);
-  EXPECT_EQ(more.darkSquare, 0xFF000000u);
+  EXPECT_EQ(more.lightSquare, 0xFF000000u);
+  EXPECT_EQ(more.darkSquare, 0xFFFFFFFFu);
 }
 
 // In high contrast the pieces are shapes, not images: the computer's man a filled square, the
@@ -65,10 +65,10 @@ TEST(Contrast, PiecesAreShapesTellingTheSidesAndKingsApart) {
   SetWindowMetrics(0, 0);
   EXPECT_TRUE(frame.Only("image").empty());
   // The computer's man on b6 (55, 110): one square of the piece's colour, 6 pixels in.
-  EXPECT_EQ(frame.Only("fill 61 116 "), (std::vector<std::string>{"fill 61 116 43 43 FFFFFFFF"}));
+  EXPECT_EQ(frame.Only("fill 61 116 "), (std::vector<std::string>{"fill 61 116 43 43 FF000000"}));
   // The player's king on a3 (0, 275): a frame 5 pixels wide, and a square in its middle.
-  EXPECT_EQ(frame.Only("fill 6 281 "), (std::vector<std::string>{"fill 6 281 43 5 FFFFFFFF"}));
-  EXPECT_EQ(frame.Only("fill 20 295 "), (std::vector<std::string>{"fill 20 295 14 14 FFFFFFFF"}));
+  EXPECT_EQ(frame.Only("fill 6 281 "), (std::vector<std::string>{"fill 6 281 43 5 FF000000"}));
+  EXPECT_EQ(frame.Only("fill 20 295 "), (std::vector<std::string>{"fill 20 295 14 14 FF000000"}));
 }
 
 }  // namespace

@@ -3,15 +3,15 @@
 //
 //   node --test-reporter=spec e2e.mjs --site SITE --stage STAGE --source REPOSITORY
 //        [--artifacts DIR] [--screenshot FILE] [--keyboard-screenshot KEYS]
-//        [--phone-screenshot PHONE]
+//        [--phone-screenshot PHONE] [--contrast-screenshot CONTRAST]
 //
 // SITE is the built site (build-web/site), STAGE the build's staged files (build-web/stage), from
 // which the case of the kept site seals a copy of its own, and REPOSITORY the source tree, which
 // gives the colours, the narrowest panel and the score's font checked (facts.mjs); the texts and
 // the tunes checked are written here. DIR receives, for each failed case, a screenshot of each page
 // it had open; FILE, if given, the README's screenshot after the first move, KEYS the one of a man
-// carried with the keys, and PHONE the one of a phone held upright after three moves, with the
-// game's moves below the score.
+// carried with the keys, PHONE the one of a phone held upright after three moves, with the game's
+// moves below the score, and CONTRAST the one of the first move in dark forced colours.
 //
 // Each scenario is a case of Node's test runner (node:test), run in the order written below: the
 // cases share the browser and the server, and each opens and loads the pages it plays on, so that
@@ -72,11 +72,12 @@ const {values: options} = parseArgs({
     screenshot: {type: 'string'},
     'keyboard-screenshot': {type: 'string'},
     'phone-screenshot': {type: 'string'},
+    'contrast-screenshot': {type: 'string'},
   },
 });
 if (!options.site || !options.stage || !options.source) {
   console.error(
-    'usage: node e2e.mjs --site SITE --stage STAGE --source REPOSITORY [--artifacts DIR] [--screenshot FILE] [--keyboard-screenshot KEYS] [--phone-screenshot PHONE]',
+    'usage: node e2e.mjs --site SITE --stage STAGE --source REPOSITORY [--artifacts DIR] [--screenshot FILE] [--keyboard-screenshot KEYS] [--phone-screenshot PHONE] [--contrast-screenshot CONTRAST]',
   );
   process.exit(2);
 }
@@ -883,6 +884,94 @@ describe('the keyboard and assistive technology', () => {
     await expectNoAxeViolations(page, 'with the About box open');
     await page.keyboard.press('Escape');
     await closed(game, 'about');
+  });
+});
+
+// The contrast ratio of two colours [r, g, b] as WCAG counts it.
+function contrast(a, b) {
+  const luminance = (rgb) =>
+    rgb
+      .map((channel) => channel / 255)
+      .map((c) => (c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
+      .reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
+  const [high, low] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (high + 0.05) / (low + 0.05);
+}
+
+// The pairs of a frame after the first move whose contrast counts: the two squares, the
+// computer's man on b8 against its square, the score's text against the panel, and the path of the
+// computer's reply (b6-a5) against either square.
+async function frameContrast(game) {
+  const {cell} = game;
+  const half = Math.floor(cell / 2);
+  const [light, darkSquare, piece, path] = await pixels(game, [
+    [half, half],
+    [cell + 2, 4 * cell + half],
+    [cell + Math.floor(cell / 8) + 2, half],
+    [Math.floor((cell + half + half) / 2), Math.floor((2 * cell + half + 3 * cell + half) / 2)],
+  ]);
+  const side = 8 * cell;
+  const [panel] = await pixels(game, [[game.width - 2, game.height - 2]]);
+  const text = await game.page.evaluate(
+    (rect, k) => {
+      const data = document
+        .getElementById('board')
+        .getContext('2d')
+        .getImageData(...rect.map((v) => Math.floor(v * k))).data;
+      const counts = new Map();
+      for (let i = 0; i < data.length; i += 4) {
+        const key = `${data[i]},${data[i + 1]},${data[i + 2]}`;
+        counts.set(key, (counts.get(key) ?? 0) + 1);
+      }
+      return [...counts.entries()].sort((a, b) => b[1] - a[1]).map(([key]) => key.split(',').map(Number));
+    },
+    [side + 5, 70, 200, 90],
+    game.scale * game.ratio,
+  );
+  const ink = text.find((rgb) => !same(rgb, panel));
+  return {
+    squares: contrast(light, darkSquare),
+    piece: contrast(piece, darkSquare),
+    text: contrast(ink, panel),
+    path: Math.min(contrast(path, light), contrast(path, darkSquare)),
+    light,
+  };
+}
+
+describe('high contrast', () => {
+  testCase('forced colours, light and dark, and more contrast, mid-game; then the game\'s own', async () => {
+    const game = await openPage(site, 'high contrast', desktop);
+    const {page} = game;
+    await play(game, firstMove);
+    const cdp = await page.createCDPSession();
+    const emulate = (features) => cdp.send('Emulation.setEmulatedMedia', {features});
+    for (const features of [
+      [{name: 'forced-colors', value: 'active'}],
+      [
+        {name: 'forced-colors', value: 'active'},
+        {name: 'prefers-color-scheme', value: 'dark'},
+      ],
+      [{name: 'prefers-contrast', value: 'more'}],
+    ]) {
+      await emulate(features);
+      await settle(game);
+      const ratios = await frameContrast(game);
+      check(
+        ratios.squares >= 3 && ratios.piece >= 3 && ratios.text >= 7 && ratios.path >= 3,
+        `with ${JSON.stringify(features)} the frame's ratios are ${JSON.stringify(ratios)}`,
+      );
+      if (options['contrast-screenshot'] && features.length === 2) {
+        await page.screenshot({path: options['contrast-screenshot']});
+      }
+    }
+    await emulate([]);
+    await settle(game);
+    const [light] = await pixels(game, [[Math.floor(game.cell / 2), Math.floor(game.cell / 2)]]);
+    check(same(light, colours.White), `back to the game's own colours, a light square is ${light}`);
+    check(
+      (await countColour(game, [0, 0, 8 * game.cell, 8 * game.cell], colours.Path)) > 100,
+      "back to the game's own colours, the computer's path is not red",
+    );
   });
 });
 
