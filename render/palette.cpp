@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace {
 
@@ -25,8 +26,8 @@ double OnBothSquares(std::uint32_t colour, const Palette& palette) {
 
 // The first of the candidates that shows on both squares and is not taken; where none does, the
 // one that shows best.
-std::uint32_t ShowsOnBothSquares(const std::array<std::uint32_t, 8>& candidates,
-                                 const Palette& palette, std::uint32_t taken) {
+std::uint32_t ShowsOnBothSquares(std::span<const std::uint32_t> candidates, const Palette& palette,
+                                 std::uint32_t taken) {
   std::uint32_t best = candidates[0];
   double bestContrast = 0.0;
   for (const std::uint32_t colour : candidates) {
@@ -75,12 +76,15 @@ Palette HighContrastPalette(const SystemColours& system) {
   palette.count = text;
   palette.shapes = true;
   palette.piece = text;
-  // Red and a blue show on black and on white alike; grey between them as a last resort.
-  const std::array<std::uint32_t, 8> candidates{
-      system.highlight, system.hotLight, system.grayText, system.highlightText,
-      0xFFFF0000,       0xFF3366FF,      0xFFC000C0,      0xFF808080};
-  palette.path = ShowsOnBothSquares(candidates, palette, 0);
-  palette.cursor = ShowsOnBothSquares(candidates, palette, palette.path);
+  // The path keeps the game's red where it shows; the cursor takes the system's highlight where it
+  // does. A blue and a purple show on black and on white alike, and grey between them at the last.
+  const std::uint32_t path[] = {Colour::Path, system.highlight, system.hotLight, system.grayText,
+                                0xFF3366FF,   0xFFC000C0,       0xFF808080};
+  const std::uint32_t cursor[] = {system.highlight,     system.hotLight, system.grayText,
+                                  system.highlightText, 0xFF3366FF,      0xFFC000C0,
+                                  Colour::Path,         0xFF808080};
+  palette.path = ShowsOnBothSquares(path, palette, 0);
+  palette.cursor = ShowsOnBothSquares(cursor, palette, palette.path);
   return palette;
 }
 

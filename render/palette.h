@@ -3,7 +3,6 @@
 // colours for a player who has asked the system for high contrast.
 #pragma once
 
-#include <array>
 #include <cstdint>
 
 #include "render/appearance.h"
@@ -52,8 +51,9 @@ inline constexpr double kShapeContrast = 3.0;
 
 // The palette for high contrast made from the system's colours: the pieces in the text's colour on
 // squares of the background's, the other squares in the text's colour, the panel like a window of
-// the system's, and for the path and the cursor two of the system's other colours (or of a few
-// fixed ones, where none of the system's will do) that show on either square.
+// the system's, and for the path and the cursor two colours that show on either square: the path
+// the game's red where it does, the cursor the system's highlight where it does, else another of
+// the system's colours or of a few fixed ones.
 Palette HighContrastPalette(const SystemColours& system);
 
 // What a player has asked the system for: nothing, the system's own contrast colours (Windows'
