@@ -2,6 +2,9 @@
 # of the run's own, the game started under Wine with a trace of the calls the checks read, the
 # sounds and window moves read from that trace, the game's menu, and one opening move.
 
+# shellcheck source=tools/wine-fonts.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-fonts.sh"
+
 export WINEPREFIX="$work/prefix"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=-all
@@ -25,8 +28,7 @@ e2e_on_exit() {
 make_prefix() {
   timeout 60 wineboot -i >"$work/wineboot.log" 2>&1 ||
     fail "wineboot did not make the prefix: $(tail -5 "$work/wineboot.log")"
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
-    /d 'Liberation Serif' /f >/dev/null 2>&1
+  replace_times_font
   wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ \
     /d 'user32.MessageBeep;user32.MessageBoxW;user32.MoveWindow' /f >/dev/null 2>&1
 }
