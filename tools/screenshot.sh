@@ -18,6 +18,8 @@ source "$(dirname "$0")/lib.sh"
 source tools/xserver.sh
 # shellcheck source=tools/facts.sh
 source tools/facts.sh
+# shellcheck source=tools/wine-fonts.sh
+source tools/wine-fonts.sh
 
 move=false
 windows=false
@@ -88,8 +90,7 @@ if $windows; then
   # A fresh prefix with "Times New Roman", which Wine lacks, drawn by Liberation Serif.
   export WINEPREFIX="$runtime_dir/wine" WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
   wineboot -i >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
-    /d 'Liberation Serif' /f >/dev/null 2>&1
+  replace_times_font
   if [ -n "$dpi" ]; then
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
       >/dev/null 2>&1

@@ -3,10 +3,12 @@
 #
 #   wine-run.sh PREFIX PROGRAM [ARGUMENTS...]
 #
-# PREFIX is the Wine prefix, made on first use (by one caller at a time). No window of Wine's own
-# asks for Mono or Gecko, and Wine's own diagnostics stay off; the program's output and exit
-# status are Wine's.
+# PREFIX is the Wine prefix, made on first use (by one caller at a time), with the score panel's
+# font. No window of Wine's own asks for Mono or Gecko, and Wine's own diagnostics stay off; the
+# program's output and exit status are Wine's.
 set -euo pipefail
+# shellcheck source=tools/wine-fonts.sh
+source "$(dirname "$0")/wine-fonts.sh"
 
 prefix=$1
 shift
@@ -20,5 +22,6 @@ mkdir -p "$(dirname "$prefix")"
     wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
+  replace_times_font
 ) 9>"$prefix.lock"
 exec wine "$@"

@@ -5,6 +5,7 @@
 #include "app/common/turn_words.h"
 #include "app/win32/about_dialog.h"
 #include "app/win32/accessibility.h"
+#include "app/win32/contrast.h"
 #include "app/win32/display_scale.h"
 #include "app/win32/frontend.h"
 #include "app/win32/piece_images.h"
@@ -70,6 +71,14 @@ void ChangeScale(HWND window, WPARAM wParam, LPARAM lParam) {
   SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(window, nullptr, TRUE);
+}
+
+// The system's colours or settings changed, its high-contrast setting among them: the whole frame
+// is drawn again in the palette the setting now asks for. The frame covers the client area, so
+// nothing is erased first.
+void FollowContrastChange(HWND window) {
+  FollowSystemContrast();
+  InvalidateRect(window, nullptr, FALSE);
 }
 
 void Paint(HWND window) {
@@ -184,6 +193,7 @@ bool CreateMainWindow(HINSTANCE instance, int showMode) {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
+      FollowSystemContrast();
       SetFrontend(&frontend);
       PlaceWindow(window);
       ConnectBoardAccessible(window, input, windowScale);
@@ -201,6 +211,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_PAINT:
       Paint(window);
+      return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      FollowContrastChange(window);
       return 0;
     case WM_COMMAND:
       switch (LOWORD(wParam)) {

@@ -24,9 +24,10 @@ bool CreateMainWindow(HINSTANCE instance, int showMode);
 // Hands each message to the part of the game that handles it: the mouse, the board's keys (the
 // arrows, Enter, Space, Esc) and a screen reader's activation of a square to the turn controller
 // through the board's input, WM_GETOBJECT to the client area's accessible object, paints to the
-// paint routine, menu commands to New game, Exit and About, size changes to the size
-// rule, which keeps a panel at least 350 pixels wide (at 96 dpi; as much wider as the display's
-// pixels are smaller) right of a board as high as the client area, and a move to a display of
-// another resolution to the place and size Windows suggests there. Mouse positions reach the turn
-// controller in the game's 96-dpi pixels.
+// paint routine, a change of the system's colours or settings to the frame's palette (which follows
+// the system's high-contrast setting from the window's creation on), menu commands to New game,
+// Exit and About, size changes to the size rule, which keeps a panel at least 350 pixels wide (at
+// 96 dpi; as much wider as the display's pixels are smaller) right of a board as high as the client
+// area, and a move to a display of another resolution to the place and size Windows suggests there.
+// Mouse positions reach the turn controller in the game's 96-dpi pixels.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -2,14 +2,16 @@
 # Plays the Windows program under Wine with the keyboard alone and reads it from another process
 # through Active Accessibility, as a screen reader does:
 #
-#   run-wine-a11y-e2e.sh --exe PROGRAM --client CLIENT [--artifacts DIR]
+#   run-wine-a11y-e2e.sh --exe PROGRAM --client CLIENT --colours COLOURS [--artifacts DIR]
 #
 # PROGRAM is kordavelmix.exe with its images folder beside it; CLIENT is a11y_client.exe, an
 # accessibility client of the test's own that reads the client area's object with
-# AccessibleObjectFromWindow and hears the game's WinEvents out of context. DIR receives the
+# AccessibleObjectFromWindow and hears the game's WinEvents out of context; COLOURS is
+# swap_colours.exe, which changes the system's colours as a contrast theme does. DIR receives the
 # client's lines and the game's output, for a look after a failure.
 #
-# The script checks the table «Доска», its 64 cells named as the position stands and the score's
+# The script first changes the system's colours and checks that the game draws its whole frame
+# again, in its own colours while high contrast is off (Wine cannot turn it on). It checks the table «Доска», its 64 cells named as the position stands and the score's
 # lines; plays four moves with keys sent by xdotool and checks the focus events on the cells the
 # cursor reaches, the held piece's cell selected, and the live region's event with each turn's
 # words; then a quiet move while a capture is due, which opens «Ошибка», closed by Enter. Every
@@ -18,15 +20,17 @@ set -euo pipefail
 
 exe=""
 client=""
+colours=""
 e2e_name="wine e2e (accessibility)"
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 # shellcheck source=tests/e2e/wine-lib.sh
 source "$(dirname "$0")/wine-lib.sh"
 
-read_options --exe:required --client:required --artifacts -- "$@"
+read_options --exe:required --client:required --colours:required --artifacts -- "$@"
 [ -f "$exe" ] || fail "no program at '$exe'"
 [ -f "$client" ] || fail "no accessibility client at '$client'"
+[ -f "$colours" ] || fail "no program to change the colours at '$colours'"
 prepare_artifacts
 a11y_on_exit() {
   if [ -n "$artifacts" ]; then
@@ -42,6 +46,22 @@ cp "$exe" "$work/game/kordavelmix.exe"
 cp "$(dirname "$exe")"/images/*.png "$work/game/images/"
 start_game "$work/game/kordavelmix.exe" "$work/game"
 wait_for_board
+
+# The system's colours change (WM_SYSCOLORCHANGE): the game asks for its whole client area to be
+# drawn again, as Wine's trace of InvalidateRect (the window, no rectangle, no erase) shows, and
+# with high contrast off the frame is the game's own, the grey panel included.
+whole_repaints() {
+  calls_of InvalidateRect | grep -cE ',0+,[0-9a-f]*00000000$' || true
+}
+repaints_before=$(whole_repaints)
+WINEDEBUG=-all wine "$colours" || fail "the system's colours did not change"
+repainted() {
+  [ "$(whole_repaints)" -gt "$repaints_before" ]
+}
+wait_for 5 repainted || fail "the game did not draw its frame again when the colours changed"
+expect_board "the colours' change" 5,6:white 2,1:black 4,7:empty 3,0:empty
+colour=$(panel_colour)
+near "$colour" "$panel_grey" || fail "after the colours' change the panel is $colour, not grey"
 
 # The client, beside the game, once it has read the tree and listens.
 (WINEDEBUG=-all exec wine "$client") >"$work/client.log" 2>/dev/null &

@@ -70,8 +70,7 @@ wait_for_board
 # --- The frame: board, pieces, panel and score ----------------------------------------------
 
 board_side=$((client_height - menu_height))
-panel_point="$((client_x + client_width - 10)),$((client_y + client_height - 10))"
-read -r colour <<<"$(colours_at "$panel_point")"
+colour=$(panel_colour)
 near "$colour" "$panel_grey" || fail "the panel is $colour, not grey"
 # The heading in green from 30 pixels right of the board, the two counts in blue below it, each
 # well drawn in its own band.

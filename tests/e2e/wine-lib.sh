@@ -1,6 +1,9 @@
 # What the end-to-end scripts of the Windows program share, sourced after lib.sh: a Wine prefix
 # of the run's own, the game started under Wine with a trace of the calls the checks read, the
-# sounds and window moves read from that trace, the game's menu, and one opening move.
+# sounds, window moves and repaints read from that trace, the game's menu, and one opening move.
+
+# shellcheck source=tools/wine-fonts.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-fonts.sh"
 
 export WINEPREFIX="$work/prefix"
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -25,10 +28,10 @@ e2e_on_exit() {
 make_prefix() {
   timeout 60 wineboot -i >"$work/wineboot.log" 2>&1 ||
     fail "wineboot did not make the prefix: $(tail -5 "$work/wineboot.log")"
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /t REG_SZ \
-    /d 'Liberation Serif' /f >/dev/null 2>&1
+  replace_times_font
   wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ \
-    /d 'user32.MessageBeep;user32.MessageBoxW;user32.MoveWindow' /f >/dev/null 2>&1
+    /d 'user32.MessageBeep;user32.MessageBoxW;user32.MoveWindow;user32.InvalidateRect' /f \
+    >/dev/null 2>&1
 }
 
 # Starts the program (a Unix or a Windows path) from the working directory given and waits for its
@@ -75,6 +78,12 @@ beeps_are() {
 expect_beeps() {
   wait_for 5 beeps_are "$@" || fail "expected MessageBeep with '$*', the game called it with" \
     "'$(new_beeps)'"
+}
+
+# The colour of the panel in the last screenshot, "red green blue", 10 pixels in from the lower
+# right corner of the client area.
+panel_colour() {
+  colours_at "$((client_x + client_width - 10)),$((client_y + client_height - 10))"
 }
 
 # Keys go to the game's window: the one with the focus, or, without a window manager, the one

@@ -10,6 +10,7 @@
 #include "game/board.h"
 #include "render/paint.h"
 #include "tests/render/recording_surface.h"
+#include "tests/support/contrast_theme.h"
 #include "tests/support/position.h"
 
 namespace {
@@ -27,7 +28,7 @@ TEST(Contrast, EveryPairOfAHighContrastPaletteKeepsItsLeastContrast) {
   const SystemColours systems[] = {
       {0xFFFFFFFF, 0xFF000000, 0xFF0078D7, 0xFFFFFFFF, 0xFF600000, 0xFF00009F},
       {0xFF000000, 0xFFFFFFFF, 0xFF1AEBFF, 0xFF000000, 0xFF3FF23F, 0xFFFFFF00},
-      {0xFF000000, 0xFFFFFF00, 0xFF00FFFF, 0xFF000000, 0xFF00FF00, 0xFF8080FF},
+      kYellowOnBlack,
       kBlackOnWhite,
   };
   for (const SystemColours& system : systems) {

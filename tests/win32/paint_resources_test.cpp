@@ -3,13 +3,15 @@
 // same GDI objects and about the same memory as after the first frame, and the last frame is drawn
 // as fully as the first. A frame that leaked a device context, a bitmap, an image, a brush, a pen
 // or a font, or a piece image cache that kept the bitmaps of sizes it no longer draws, would show
-// in one of the two counts.
+// in one of the two counts. And a frame in high contrast, as GDI+ draws it, keeps the contrast of
+// each of its pairs.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "ai/cpu_player.h"
 #include "app/win32/display_scale.h"
@@ -18,6 +20,9 @@
 #include "game/board.h"
 #include "render/appearance.h"
 #include "render/paint.h"
+#include "render/palette.h"
+#include "tests/support/contrast_theme.h"
+#include "tests/support/position.h"
 // After windows.h, which they build on.
 #include <psapi.h>
 #include <winternl.h>
@@ -26,6 +31,8 @@ namespace {
 
 constexpr int kWidth = 834;
 constexpr int kHeight = 441;
+// The side of a square in a frame of that height.
+constexpr int kCell = kHeight / kBoardSide;
 // The long session paints a small client area: what a frame makes and releases does not depend on
 // its size, and small frames are quick to draw.
 constexpr int kSessionHeight = 48;
@@ -155,11 +162,12 @@ ULONG_PTR PaintResources::token = 0;
 // panel and the red path.
 void ExpectFrameDrawn(const FakeWindow& window) {
   EXPECT_EQ(window.At(10, 10), Colour::White);
-  EXPECT_EQ(window.At(55 + 2, 2), Colour::Dark);
+  EXPECT_EQ(window.At(kCell + 2, 2), Colour::Dark);
   EXPECT_EQ(window.At(800, 430), Colour::Panel);
-  EXPECT_NE(window.At(55 + 27, 27 + 10), Colour::Dark) << "no black man on row 0, column 1";
-  EXPECT_NE(window.At(27, 7 * 55 + 27 + 10), Colour::Dark) << "no white man on row 7, column 0";
-  EXPECT_EQ(window.At(2 * 55 + 27, 3 * 55 + 27), Colour::Path) << "no path through row 3, column 2";
+  EXPECT_NE(window.At(kCell + 27, 27 + 10), Colour::Dark) << "no black man on row 0, column 1";
+  EXPECT_NE(window.At(27, 7 * kCell + 27 + 10), Colour::Dark) << "no white man on row 7, column 0";
+  EXPECT_EQ(window.At(2 * kCell + 27, 3 * kCell + 27), Colour::Path)
+      << "no path through row 3, column 2";
 }
 
 TEST_P(PaintResources, ThousandsOfFramesHoldNothingAfterwards) {
@@ -190,6 +198,45 @@ TEST_P(PaintResources, ThousandsOfFramesHoldNothingAfterwards) {
   window.Clear();
   window.Paint();
   ExpectFrameDrawn(window);
+}
+
+// The frame in the palette a yellow-on-black contrast theme makes, with a man and a king of each
+// side and the path: the squares in the theme's colours and at least 3:1 apart, the pieces' edges
+// and the path 3:1 or more against the squares, the score's text 7:1 or more against the panel,
+// each read from the pixels GDI+ drew.
+using HighContrastFrame = PaintResources;
+TEST_F(HighContrastFrame, KeepsEachPairsContrast) {
+  const Palette palette = PaletteFor(ContrastRequest::SystemColours, kYellowOnBlack);
+  SetPalette(palette);
+  SetPosition(theBoard, "w5,0 W7,2 b0,3 B0,7");
+  FakeWindow window{DisplayScale()};
+  window.Paint();
+  SetPalette(kGamePalette);
+
+  const std::uint32_t light = window.At(10, 10);
+  const std::uint32_t dark = window.At(kCell + 2, 2);
+  EXPECT_EQ(light, palette.lightSquare);
+  EXPECT_EQ(dark, palette.darkSquare);
+  EXPECT_GE(ContrastRatio(light, dark), kShapeContrast);
+  // The edge of the player's man on 5,0 and of the computer's king on 0,7, just inside the
+  // piece's square, against the corner of the dark square it stands on.
+  for (const auto& [x, y] : {std::pair{0, 5 * kCell}, std::pair{7 * kCell, 0}}) {
+    EXPECT_GE(ContrastRatio(window.At(x + 8, y + 8), window.At(x + 2, y + 2)), kShapeContrast)
+        << "the piece at (" << x << ", " << y << ")";
+  }
+  const std::uint32_t path = window.At(2 * kCell + 27, 3 * kCell + 27);
+  EXPECT_GE(ContrastRatio(path, light), kShapeContrast);
+  EXPECT_GE(ContrastRatio(path, dark), kShapeContrast);
+
+  const std::uint32_t panel = window.At(800, 430);
+  int text = 0;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = kHeight; x < kWidth; ++x) {
+      text += window.At(x, y) == palette.count ? 1 : 0;
+    }
+  }
+  EXPECT_GT(text, 0) << "no score text in the panel";
+  EXPECT_GE(ContrastRatio(palette.count, panel), kTextContrast);
 }
 
 INSTANTIATE_TEST_SUITE_P(Displays, PaintResources, ::testing::Values(96, 192),
