@@ -13,7 +13,7 @@ set -euo pipefail
 
 run_packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libcanberra-dev libasound2-dev
+  qt6-base-dev libcanberra-dev libasound2-dev libglib2.0-dev
   fonts-liberation sound-theme-freedesktop
 )
 debian_package_packages=(
