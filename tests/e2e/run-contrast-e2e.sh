@@ -16,6 +16,8 @@
 # everything started here is stopped on exit.
 set -euo pipefail
 
+# The least contrast ratios of high contrast, as WCAG counts them: of shapes against each other and
+# against what is behind them, and of text against its background.
 shape_contrast=3
 text_contrast=7
 
@@ -39,9 +41,11 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 high_contrast() {
   gsettings set "$contrast_schema" "$contrast_key" "$1"
 }
+# The game starts with the setting off, in the file it will watch.
 high_contrast false
 
-# The contrast ratio of two colours given as "red green blue", as WCAG counts it.
+# The contrast ratio of two colours given as "red green blue", as WCAG counts it, cut (not rounded)
+# to two decimals, so that a ratio just short of a limit does not pass for it.
 contrast_ratio() {
   awk -v a="$1" -v b="$2" '
     function linear(c) {
@@ -56,7 +60,7 @@ contrast_ratio() {
       la = luminance(a)
       lb = luminance(b)
       if (la < lb) { t = la; la = lb; lb = t }
-      printf "%.2f\n", (la + 0.05) / (lb + 0.05)
+      printf "%.2f\n", int(100 * (la + 0.05) / (lb + 0.05)) / 100
     }'
 }
 # Fails the run unless two colours stand at least the given ratio apart; prints the ratio.
