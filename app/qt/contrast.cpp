@@ -2,6 +2,7 @@
 
 #include <gio/gio.h>
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPalette>
@@ -47,14 +48,14 @@ SystemColours FromPalette(const QPalette& palette) {
 
 }  // namespace
 
-DesktopContrast::DesktopContrast(QWidget& window, QWidget& boardWidget)
+DesktopContrast::DesktopContrast(QWidget& boardWidget)
     : board(boardWidget), settings(OpenSettings()) {
   if (settings != nullptr) {
     const std::string changed = std::string("changed::") + kKey;
     g_signal_connect_swapped(settings, changed.c_str(),
                              G_CALLBACK(+[](DesktopContrast* self) { self->Apply(); }), this);
   }
-  window.installEventFilter(this);
+  QCoreApplication::instance()->installEventFilter(this);
   Apply();
 }
 
@@ -66,8 +67,11 @@ DesktopContrast::~DesktopContrast() {
   SetPalette(kGamePalette);
 }
 
+// Qt tells the application of every change of the desktop palette; a window hears of it only where
+// its own palette changes with it.
 bool DesktopContrast::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange) {
+  if (watched == QCoreApplication::instance() &&
+      event->type() == QEvent::ApplicationPaletteChange) {
     Apply();
   }
   return QObject::eventFilter(watched, event);

@@ -36,7 +36,7 @@ MainWindow::MainWindow(SoundPlayer& sounds)
       teller(*notice),
       frontend(*this, *board, sounds, teller),
       announcer(*board, input),
-      contrast(*this, *board) {
+      contrast(*board) {
   setWindowTitle(Text(KORDAVELMIX_TITLE));
   setWindowIcon(QIcon(QString::fromLatin1(kIcon)));
   BuildMenu();
