@@ -6,7 +6,8 @@
 #
 # --build installs BUILD_DIR into a temporary prefix first; --prefix takes an installation that is
 # already there (for example /usr, from the Debian package). DIR receives the screenshots and the
-# game's output, for a look after a failure; FILE receives the game's window in high contrast.
+# game's output, for a look after a failure; FILE receives the game's window in high contrast after
+# the move, as a PNG without time stamps, so that the same frame gives the same bytes.
 #
 # GNOME's settings live in a file of the run's own, with no desktop session: the gsettings command
 # writes it and the game watches it. After one move, with the computer's path on the board, the
@@ -129,6 +130,7 @@ done | sort -rn | head -1 | cut -d' ' -f2-)
 expect_contrast "the panel's text" "$text_contrast" "$text" "$panel"
 if [ -n "$screenshot" ]; then
   convert "$screen" -crop "${client_width}x${client_height}+$client_x+$client_y" +repage \
+    -define png:exclude-chunks=date,time \
     "$screenshot"
 fi
 
