@@ -19,8 +19,6 @@ class DesktopContrast : public QObject {
  public:
   explicit DesktopContrast(QWidget& board);
   ~DesktopContrast() override;
-  DesktopContrast(const DesktopContrast&) = delete;
-  DesktopContrast& operator=(const DesktopContrast&) = delete;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
