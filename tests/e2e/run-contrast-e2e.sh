@@ -49,19 +49,15 @@ high_contrast false
 # to two decimals, so that a ratio just short of a limit does not pass for it.
 contrast_ratio() {
   awk -v a="$1" -v b="$2" '
-    function linear(c) {
-      c /= 255
-      return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4
-    }
+    function linear(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
     function luminance(rgb, p) {
       split(rgb, p, " ")
-      return 0.2126 * linear(p[1]) + 0.7152 * linear(p[2]) + 0.0722 * linear(p[3])
+      return 0.2126 * linear(p[1]) + 0.7152 * linear(p[2]) + 0.0722 * linear(p[3]) + 0.05
     }
     BEGIN {
-      la = luminance(a)
-      lb = luminance(b)
-      if (la < lb) { t = la; la = lb; lb = t }
-      printf "%.2f\n", int(100 * (la + 0.05) / (lb + 0.05)) / 100
+      x = luminance(a)
+      y = luminance(b)
+      printf "%.2f\n", int(100 * (x > y ? x / y : y / x)) / 100
     }'
 }
 # Fails the run unless two colours stand at least the given ratio apart; prints the ratio.
