@@ -5,7 +5,8 @@
 # cross-building the Windows program needs, "windows-package" that and the MSI maker; "web" what
 # building the site needs (Emscripten, and fonttools to cut its font), "web-test" that and
 # Chromium with npm for its browser test; "test" adds to all of them the test tools: GoogleTest,
-# Google Benchmark, clang with libFuzzer, a private X server with its tools, Wine, Chromium, the
+# Google Benchmark, clang with libFuzzer, a private X server with its tools, GNOME's settings with
+# the gsettings command that turns their high contrast on and off, Wine, Chromium, the
 # accessibility bus with its Python client and Orca, the desktop-file validators, the packaging
 # tools, xmllint (which reads the Windows program's manifest), jq (with which the test scripts read
 # facts.json) and diffoscope, which shows how two builds of a package differ.
@@ -13,7 +14,7 @@ set -euo pipefail
 
 run_packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libcanberra-dev libasound2-dev
+  qt6-base-dev libcanberra-dev libasound2-dev libglib2.0-dev
   fonts-liberation sound-theme-freedesktop
 )
 debian_package_packages=(
@@ -40,6 +41,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool x11-utils xrestop imagemagick openbox sox libxml2-utils jq
+  gsettings-desktop-schemas libglib2.0-bin
   desktop-file-utils appstream lintian weston qt6-wayland
   dbus-daemon at-spi2-core python3-pyatspi gir1.2-atspi-2.0 orca
   wine wine64

@@ -35,7 +35,8 @@ MainWindow::MainWindow(SoundPlayer& sounds)
       notice(new TurnNotice(this)),
       teller(*notice),
       frontend(*this, *board, sounds, teller),
-      announcer(*board, input) {
+      announcer(*board, input),
+      contrast(*board) {
   setWindowTitle(Text(KORDAVELMIX_TITLE));
   setWindowIcon(QIcon(QString::fromLatin1(kIcon)));
   BuildMenu();

@@ -6,6 +6,7 @@
 #include "app/common/board_input.h"
 #include "app/common/turn_words.h"
 #include "app/qt/accessibility.h"
+#include "app/qt/contrast.h"
 #include "app/qt/frontend.h"
 
 class BoardWidget;
@@ -16,8 +17,8 @@ class SoundPlayer;
 // keeps a panel at least 350 pixels wide right of a square board as high as the client area. It
 // wires the game's pieces together and installs its seam for its lifetime: the board widget's
 // pointer and keys go to the board's input, each turn's record to the teller of turns, whose words
-// go to a notification, and every frame to the announcer that keeps assistive technology told of
-// the board.
+// go to a notification, every frame to the announcer that keeps assistive technology told of the
+// board, and the desktop's contrast to the colours the board is drawn in.
 class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(SoundPlayer& sounds);
@@ -47,4 +48,5 @@ class MainWindow : public QMainWindow {
   TurnTeller teller;
   QtFrontend frontend;
   BoardAnnouncer announcer;
+  DesktopContrast contrast;
 };

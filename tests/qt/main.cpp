@@ -21,6 +21,9 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }
+  // GNOME's settings kept in memory: the tests neither read the desktop's own, whose high contrast
+  // would change every frame they look at, nor write them.
+  qputenv("GSETTINGS_BACKEND", "memory");
   qtDefaultHandler = qInstallMessageHandler(SkipOffscreenNoise);
   QApplication application(argc, argv);
   testing::InitGoogleTest(&argc, argv);

@@ -4,6 +4,7 @@
 
 #include "app/qt/main_window.h"
 
+#include <gio/gio.h>
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -23,6 +24,7 @@
 #include "game/board.h"
 #include "render/appearance.h"
 #include "render/paint.h"
+#include "render/palette.h"
 #include "tests/qt/process.h"
 #include "tests/support/position.h"
 
@@ -387,6 +389,23 @@ TEST_F(MainWindowTest, RepeatedPaintsHoldNoResources) {
     board->repaint();
   }
   EXPECT_EQ(OpenFileDescriptors(), before);
+}
+
+// With GNOME's high contrast on, the frame follows the desktop palette as Qt hands it over again:
+// the colours of one of high contrast, black on white instead of one of low contrast; with it off,
+// the game's own colours.
+TEST_F(MainWindowTest, HighContrastFollowsTheDesktopPalette) {
+  GSettings* settings = g_settings_new(KORDAVELMIX_CONTRAST_SCHEMA);
+  g_settings_set_boolean(settings, KORDAVELMIX_CONTRAST_KEY, TRUE);
+  const QPalette desktop = QApplication::palette();
+  QApplication::setPalette(QPalette(Qt::white, Qt::black));
+  EXPECT_EQ(CurrentPalette().lightSquare, QColor(Qt::black).rgb());
+  QApplication::setPalette(QPalette(Qt::gray, Qt::darkGray));
+  EXPECT_EQ(CurrentPalette().lightSquare, kBlackOnWhite.window);
+  QApplication::setPalette(desktop);
+  g_settings_reset(settings, KORDAVELMIX_CONTRAST_KEY);
+  g_object_unref(settings);
+  EXPECT_EQ(CurrentPalette().lightSquare, kGamePalette.lightSquare);
 }
 
 }  // namespace
