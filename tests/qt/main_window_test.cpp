@@ -399,9 +399,10 @@ TEST_F(MainWindowTest, HighContrastFollowsTheDesktopPalette) {
   g_settings_set_boolean(settings, KORDAVELMIX_CONTRAST_KEY, TRUE);
   const QPalette desktop = QApplication::palette();
   QApplication::setPalette(QPalette(Qt::white, Qt::black));
-  EXPECT_EQ(CurrentPalette().lightSquare, QColor(Qt::black).rgb());
+  EXPECT_EQ(CurrentPalette().lightSquare,
+            QApplication::palette().color(QPalette::WindowText).rgb());
   QApplication::setPalette(QPalette(Qt::gray, Qt::darkGray));
-  EXPECT_EQ(CurrentPalette().lightSquare, kBlackOnWhite.window);
+  EXPECT_EQ(CurrentPalette().lightSquare, kBlackOnWhite.windowText);
   QApplication::setPalette(desktop);
   g_settings_reset(settings, KORDAVELMIX_CONTRAST_KEY);
   g_object_unref(settings);
