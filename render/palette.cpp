@@ -8,6 +8,12 @@ namespace {
 
 Palette current = kGamePalette;
 
+// Colours that show on black and on white alike, a blue and a purple, and grey between them at the
+// last: for the path and the cursor where none of the system's colours does.
+constexpr std::uint32_t kBlue = 0xFF3366FF;
+constexpr std::uint32_t kPurple = 0xFFC000C0;
+constexpr std::uint32_t kGrey = 0xFF808080;
+
 // A channel of an sRGB colour, linear.
 double Linear(std::uint32_t channel) {
   const double c = static_cast<double>(channel & 0xFF) / 255.0;
@@ -25,11 +31,11 @@ double OnBothSquares(std::uint32_t colour, const Palette& palette) {
 }
 
 // The first of the candidates that shows on both squares and is not taken; where none does, the
-// one that shows best.
+// one not taken that shows best.
 std::uint32_t ShowsOnBothSquares(std::span<const std::uint32_t> candidates, const Palette& palette,
                                  std::uint32_t taken) {
-  std::uint32_t best = candidates[0];
-  double bestContrast = 0.0;
+  std::uint32_t best = kGrey;
+  double bestContrast = -1.0;
   for (const std::uint32_t colour : candidates) {
     if (colour == taken) {
       continue;
@@ -77,12 +83,17 @@ Palette HighContrastPalette(const SystemColours& system) {
   palette.shapes = true;
   palette.piece = text;
   // The path keeps the game's red where it shows; the cursor takes the system's highlight where it
-  // does. A blue and a purple show on black and on white alike, and grey between them at the last.
-  const std::uint32_t path[] = {Colour::Path, system.highlight, system.hotLight, system.grayText,
-                                0xFF3366FF,   0xFFC000C0,       0xFF808080};
-  const std::uint32_t cursor[] = {system.highlight,     system.hotLight, system.grayText,
-                                  system.highlightText, 0xFF3366FF,      0xFFC000C0,
-                                  Colour::Path,         0xFF808080};
+  // does.
+  const std::uint32_t path[] = {
+      Colour::Path, system.highlight, system.hotLight, system.grayText, kBlue, kPurple, kGrey};
+  const std::uint32_t cursor[] = {system.highlight,
+                                  system.hotLight,
+                                  system.grayText,
+                                  system.highlightText,
+                                  kBlue,
+                                  kPurple,
+                                  Colour::Path,
+                                  kGrey};
   palette.path = ShowsOnBothSquares(path, palette, 0);
   palette.cursor = ShowsOnBothSquares(cursor, palette, palette.path);
   return palette;

@@ -142,6 +142,7 @@ void GameLog::Note(const TurnRecord& turn) {
   if (!Accepted(turn)) {
     return;
   }
+  ++revision_;
   drops_.push_back({turn.from, turn.to});
   if (capturing_ && turn.result == MoveCode::Captured && SameSquare(turn.from, chainEnd_)) {
     moves_.back() += ':' + SquareName(turn.to.row, turn.to.col);
@@ -156,6 +157,7 @@ void GameLog::Note(const TurnRecord& turn) {
 }
 
 void GameLog::Clear() {
+  ++revision_;
   drops_.clear();
   moves_.clear();
   capturing_ = false;

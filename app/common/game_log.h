@@ -29,6 +29,8 @@ class GameLog {
   const std::vector<PlayerDrop>& Drops() const { return drops_; }
   // The moves, the newest last.
   const std::vector<std::string>& Moves() const { return moves_; }
+  // Counts the changes of the moves, so that whoever shows them can tell when to show them again.
+  unsigned Revision() const { return revision_; }
 
  private:
   std::vector<PlayerDrop> drops_;
@@ -36,6 +38,7 @@ class GameLog {
   // The last move waits for the capture to go on from this square.
   bool capturing_ = false;
   Cell chainEnd_{};
+  unsigned revision_ = 0;
 };
 
 // The longest game a stored game may hold: far beyond any game played, and small enough that one

@@ -3,6 +3,7 @@
 #include <emscripten/emscripten.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "app/common/board_input.h"
@@ -37,11 +38,9 @@ EM_JS(void, JsShowBoard, (const char* names, int cursor, int held, const char* s
 EM_JS(void, JsShowMoves, (const char* moves),
       { Page.showMoves(UTF8ToString(moves).split('\n').filter(Boolean)); });
 
-// What the page was last given: the board, and the number of moves with the last of them, the one
-// a turn may lengthen.
+// What the page was last given: the board, and the moves as the log's revision had them.
 BoardReport report;
-std::size_t movesShown = 0;
-std::string lastMoveShown;
+std::optional<unsigned> movesShown;
 
 }  // namespace
 
@@ -58,17 +57,14 @@ void BuildBoardAccess() {
 }
 
 void UpdateBoardAccess(const BoardInput& input, const GameLog& log) {
-  const std::vector<std::string>& moves = log.Moves();
-  const std::string lastMove = moves.empty() ? std::string() : moves.back();
-  if (moves.size() != movesShown || lastMove != lastMoveShown) {
+  if (movesShown != log.Revision()) {
     std::string lines;
-    for (const std::string& move : moves) {
+    for (const std::string& move : log.Moves()) {
       lines += lines.empty() ? "" : "\n";
       lines += move;
     }
     JsShowMoves(lines.c_str());
-    movesShown = moves.size();
-    lastMoveShown = lastMove;
+    movesShown = log.Revision();
   }
   if (!report.Update(theBoard, input)) {
     return;
